@@ -1,0 +1,96 @@
+#include "entry/analysis_table.h"
+
+#include <algorithm>
+
+namespace kolbex::entry {
+namespace {
+
+const std::string empty_text;
+
+}  // namespace
+
+AnalysisTable::AnalysisTable() : AnalysisTable(layout_rows - 1) {
+  current_ = {0, columns_ - 1};
+  selection_end_ = current_;
+}
+
+AnalysisTable::AnalysisTable(int analysis_rows) {
+  resize_rows(std::max(analysis_rows, 0) + 1);
+  for (int c = 0; c < columns_; ++c) cells_[index(0, c)] = engine::analysis_headings[c];
+  for (int r = 1; r < rows_; ++r) cells_[index(r, 0)] = std::to_string(r);
+}
+
+void AnalysisTable::resize_rows(int rows) {
+  rows_ = rows;
+  cells_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_));
+}
+
+std::string_view AnalysisTable::cell(int row, int column) const {
+  return inside(row, column) ? std::string_view(cells_[index(row, column)]) : std::string_view();
+}
+
+const std::string& AnalysisTable::text(int row, int column) const {
+  return inside(row, column) ? cells_[index(row, column)] : empty_text;
+}
+
+void AnalysisTable::set_text(int row, int column, std::string text) {
+  if (inside(row, column)) cells_[index(row, column)] = std::move(text);
+}
+
+void AnalysisTable::capCell() {
+  columns_ = engine::analysis_columns;
+  resize_rows(layout_rows);
+  for (int r = 1; r < rows_; ++r) cells_[index(r, 0)] = std::to_string(r);
+  for (int c = 0; c < columns_; ++c) {
+    current_ = {0, c};
+    cells_[index(0, c)] = engine::analysis_headings[c];
+  }
+  selection_end_ = current_;
+}
+
+void AnalysisTable::clear() {
+  for (std::string& s : cells_) s.clear();
+}
+
+std::string AnalysisTable::read_clip_text() const {
+  const int top = std::min(current_.row, selection_end_.row),
+            bottom = std::max(current_.row, selection_end_.row);
+  const int left = std::min(current_.column, selection_end_.column),
+            right = std::max(current_.column, selection_end_.column);
+  std::string clip;
+  for (int r = top; r <= bottom; ++r) {
+    if (r != top) clip += '\r';
+    for (int c = left; c <= right; ++c) {
+      if (c != left) clip += '\t';
+      clip += text(r, c);
+    }
+  }
+  return clip;
+}
+
+void AnalysisTable::write_clip_text(std::string_view clip) {
+  const int top = std::min(current_.row, selection_end_.row),
+            bottom = std::max(current_.row, selection_end_.row);
+  const int left = std::min(current_.column, selection_end_.column),
+            right = std::max(current_.column, selection_end_.column);
+  int r = top, c = left;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= clip.size(); ++i) {
+    const bool end = i == clip.size();
+    const char ch = end ? '\0' : clip[i];
+    if (!end && ch != '\t' && ch != '\r' && ch != '\n') continue;
+    if (r <= bottom && c <= right) set_text(r, c, std::string(clip.substr(start, i - start)));
+    if (end) break;
+    if (ch == '\t') {
+      ++c;
+    } else {
+      if (ch == '\r' && i + 1 < clip.size() && clip[i + 1] == '\n') ++i;  // CR LF ends one row
+      ++r;
+      c = left;
+      if (r > bottom) break;  // the rest lies below the block
+    }
+    start = i + 1;
+  }
+}
+
+}  // namespace kolbex::entry

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/analysis_record.h"
+
+namespace kolbex::entry {
+
+struct CellPosition {
+  int row = 0;
+  int column = 0;
+  bool operator==(const CellPosition&) const = default;
+};
+
+// The analysis table: a rectangle of text cells, rows 0 to R-1 and columns 0 to C-1. Row 0 holds the
+// headings and column 0 the row numbers; both are ordinary texts. Rows 1 to R-1 hold analyses. The
+// selected block is the rectangle between the current cell and the selection end, in whatever order
+// they lie.
+class AnalysisTable : public engine::CellSource {
+ public:
+  static constexpr int layout_rows = 301;  // the heading row and 300 analysis rows
+
+  // An empty table laid out by capCell.
+  AnalysisTable();
+  // An empty table with `analysis_rows` analysis rows, headings and row numbers written.
+  explicit AnalysisTable(int analysis_rows);
+
+  int R() const { return rows_; }
+  int C() const { return columns_; }
+
+  std::string_view cell(int row, int column) const override;
+  const std::string& text(int row, int column) const;
+  void set_text(int row, int column, std::string text);
+
+  CellPosition current() const { return current_; }
+  CellPosition selection_end() const { return selection_end_; }
+  void set_current(CellPosition p) { current_ = p; }
+  void set_selection_end(CellPosition p) { selection_end_ = p; }
+  void select_block(CellPosition first, CellPosition last) {
+    current_ = first;
+    selection_end_ = last;
+  }
+
+  // Lays out the table: 65 columns and 301 rows, the row numbers "1" to "300" in column 0, the headings
+  // in row 0. Analysis cells keep their texts (a row beyond 300 is dropped). The current cell is left at
+  // the heading of the last column.
+  void capCell();
+
+  // Empties every cell, headings and row numbers included.
+  void clear();
+
+  // The clip text of the selected block: TAB between the cells of a row, CR between rows, nothing
+  // after the last cell.
+  std::string read_clip_text() const;
+
+  // Places a clip text into the selected block: lines end at CR LF, CR or LF, cells at TAB. Cell j of
+  // line i goes to (top + i, left + j) inside the block and is dropped outside it; cells that no cell of
+  // the text reaches keep their text. An empty text is one line holding one empty cell.
+  void write_clip_text(std::string_view clip);
+
+ private:
+  void resize_rows(int rows);
+  std::size_t index(int row, int column) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
+           static_cast<std::size_t>(column);
+  }
+  bool inside(int row, int column) const {
+    return row >= 0 && row < rows_ && column >= 0 && column < columns_;
+  }
+
+  int rows_ = 0;
+  int columns_ = engine::analysis_columns;
+  std::vector<std::string> cells_;
+  CellPosition current_;
+  CellPosition selection_end_;
+};
+
+}  // namespace kolbex::entry

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kolbex::entry {
+
+// The whole content of a file, or false with "<path>: <reason>" in `error`.
+bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std::string& error);
+
+// Writes `bytes` to a temporary file beside `path` and renames it into place, so a failed write never
+// leaves a half-written file or destroys the one it would have replaced. False with "<path>: <reason>"
+// in `error`.
+bool write_file_replacing(const std::filesystem::path& path, std::string_view bytes, std::string& error);
+
+}  // namespace kolbex::entry
