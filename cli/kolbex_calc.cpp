@@ -1,0 +1,216 @@
+// kolbex-calc: the Calculate command without the windows. Each INPUT is one run over an analysis table;
+// the runs append to one results table, written as TAB-separated UTF-8 text.
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/run_options.h"
+#include "entry/analysis_table.h"
+#include "entry/data_set_file.h"
+#include "entry/file_io.h"
+#include "entry/text_encoding.h"
+#include "results/calculation_run.h"
+#include "results/results_table.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view usage =
+    "usage: kolbex-calc [--input-pressure] [--ganguly] [--results FILE] [--diagrams DIR] INPUT...\n"
+    "\n"
+    "Recalculates garnet analyses into formulas, allocates the sites, classifies them (Grew et al. 2013)\n"
+    "and writes the results table: two header rows, then one row of 188 TAB-separated fields per analysis.\n"
+    "\n"
+    "  INPUT              a data set file (.gsg), or tab-separated text (.tsv, .txt) with one analysis\n"
+    "                     per line, columns 1 to 64 of the analysis table; each INPUT is one run\n"
+    "  --results FILE     write the results table to FILE (default: standard output)\n"
+    "  --diagrams DIR     the folder for the diagram data files (default: the current folder)\n"
+    "  --input-pressure   TT76 and TFS78 use the entered garnet-biotite pressure\n"
+    "  --ganguly          use Ganguly's (1979) garnet-clinopyroxene form of TG79 (T =< 1060 oC)\n"
+    "  --help             show this text\n";
+
+constexpr int exit_bad_input = 2;
+constexpr int exit_write_failed = 1;
+
+enum class InputKind { data_set, tab_text };
+
+struct Input {
+  fs::path path;
+  InputKind kind;
+  std::string bytes;
+};
+
+struct Arguments {
+  kolbex::engine::RunOptions options;
+  fs::path results;  // empty: standard output
+  fs::path diagrams = ".";
+  std::vector<Input> inputs;
+};
+
+int fail(std::string_view message) {
+  std::cerr << "kolbex-calc: " << message << '\n';
+  return exit_bad_input;
+}
+
+std::string lower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+bool input_kind(const fs::path& path, InputKind& kind) {
+  const std::string extension = lower(path.extension().string());
+  if (extension == ".gsg")
+    kind = InputKind::data_set;
+  else if (extension == ".tsv" || extension == ".txt")
+    kind = InputKind::tab_text;
+  else
+    return false;
+  return true;
+}
+
+// A file that can be created or replaced: an existing one that is writable and not a folder, or a new
+// name in a writable folder.
+bool writable_file(const fs::path& path, std::string& why) {
+  std::error_code ec;
+  if (fs::exists(path, ec)) {
+    if (fs::is_directory(path, ec))
+      why = "is a folder, not a file";
+    else if (::access(path.c_str(), W_OK) != 0)
+      why = "cannot be written (no permission)";
+    else
+      return true;
+    return false;
+  }
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, ec))
+    why = "its folder does not exist";
+  else if (::access(folder.c_str(), W_OK | X_OK) != 0)
+    why = "its folder cannot be written (no permission)";
+  else
+    return true;
+  return false;
+}
+
+bool writable_folder(const fs::path& path, std::string& why) {
+  std::error_code ec;
+  if (!fs::is_directory(path, ec))
+    why = "is not a folder";
+  else if (::access(path.c_str(), W_OK | X_OK) != 0)
+    why = "cannot be written (no permission)";
+  else
+    return true;
+  return false;
+}
+
+// Parses the command line and checks every input and output before anything is written.
+int parse(int argc, char** argv, Arguments& args) {
+  bool options_end = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (!options_end && a == "--") {
+      options_end = true;
+    } else if (!options_end && (a == "--help" || a == "-h")) {
+      std::cout << usage;
+      return -1;
+    } else if (!options_end && a == "--input-pressure") {
+      args.options.input_pressure = true;
+    } else if (!options_end && a == "--ganguly") {
+      args.options.ganguly_1979 = true;
+    } else if (!options_end && (a == "--results" || a == "--diagrams")) {
+      if (i + 1 >= argc) return fail(std::string(a) + " needs a value\n" + std::string(usage));
+      (a == "--results" ? args.results : args.diagrams) = argv[++i];
+    } else if (!options_end && a.starts_with("-") && a != "-") {
+      return fail("unknown option " + std::string(a) + "\n" + std::string(usage));
+    } else {
+      Input input{argv[i], InputKind::data_set, {}};
+      if (!input_kind(input.path, input.kind))
+        return fail(input.path.string() + ": not a data set (.gsg) or tab-separated text (.tsv, .txt)");
+      args.inputs.push_back(std::move(input));
+    }
+  }
+  if (args.inputs.empty()) return fail("no INPUT given\n" + std::string(usage));
+
+  for (Input& input : args.inputs) {
+    std::string error;
+    if (!kolbex::entry::read_file_bytes(input.path, input.bytes, error)) return fail(error);
+  }
+  std::string why;
+  if (!args.results.empty() && !writable_file(args.results, why))
+    return fail("--results " + args.results.string() + ": " + why);
+  if (!writable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
+  return 0;
+}
+
+// Number of lines of a tab-separated text: CR LF, CR and LF each end a line; a last line without an
+// ending counts, an ending at the very end adds none.
+int line_count(std::string_view text) {
+  int lines = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || text[i] == '\r') {
+      ++lines;
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+  }
+  if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
+  return lines;
+}
+
+void run(const Input& input, const kolbex::engine::RunOptions& options,
+         kolbex::results::ResultsTable& results) {
+  using kolbex::entry::AnalysisTable;
+  if (input.kind == InputKind::data_set) {
+    AnalysisTable table;  // laid out by capCell: 300 analysis rows
+    kolbex::entry::place_data_set(table, input.bytes);
+    kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, options, results);
+    return;
+  }
+  const std::string text = kolbex::entry::to_utf8(input.bytes);
+  const int lines = line_count(text);
+  AnalysisTable table(lines);
+  table.select_block({1, 1}, {lines, table.C() - 1});
+  if (lines > 0) table.write_clip_text(text);
+  kolbex::results::run_calculation(table, lines, options, results);
+}
+
+std::string table_text(const kolbex::results::ResultsTable& results) {
+  std::string text;
+  for (const std::string& row : results.rows()) {
+    text += row;
+    text += '\n';
+  }
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Arguments args;
+  if (const int status = parse(argc, argv, args); status != 0) return status < 0 ? 0 : status;
+
+  kolbex::results::ResultsTable results;
+  for (const Input& input : args.inputs) run(input, args.options, results);
+
+  const std::string text = table_text(results);
+  if (args.results.empty()) {
+    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+    std::cout.flush();
+    if (!std::cout) {
+      std::cerr << "kolbex-calc: the results could not be written to standard output\n";
+      return exit_write_failed;
+    }
+    return 0;
+  }
+  std::string error;
+  if (!kolbex::entry::write_file_replacing(args.results, text, error)) {
+    std::cerr << "kolbex-calc: --results " << error << '\n';
+    return exit_write_failed;
+  }
+  return 0;
+}

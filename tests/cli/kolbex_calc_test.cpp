@@ -1,0 +1,148 @@
+// kolbex-calc end to end: the built program on small fixtures.
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i)
+    if (i == text.size() || text[i] == separator) {
+      parts.push_back(text.substr(start, i - start));
+      start = i + 1;
+    }
+  return parts;
+}
+
+class KolbexCalc : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("kolbex-calc-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  // Runs kolbex-calc with the arguments (each single-quoted for the shell) in the test's folder.
+  int run(const std::vector<std::string>& args) {
+    std::string command = "cd '" + folder_.string() + "' && '" KOLBEX_CALC "'";
+    for (const std::string& a : args) command += " '" + a + "'";
+    command += " > out.txt 2> err.txt";
+    const int status = std::system(command.c_str());
+    out_ = slurp(folder_ / "out.txt");
+    err_ = slurp(folder_ / "err.txt");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // The results table as rows of fields; every row ends with LF.
+  std::vector<std::vector<std::string>> table() const {
+    EXPECT_FALSE(out_.empty());
+    EXPECT_EQ(out_.back(), '\n');
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& line : split(out_.substr(0, out_.size() - 1), '\n'))
+      rows.push_back(split(line, '\t'));
+    return rows;
+  }
+
+  fs::path folder_;
+  std::string out_, err_;
+};
+
+const std::string fixtures = KOLBEX_FIXTURES;
+
+TEST_F(KolbexCalc, CalculatesADataSet) {
+  ASSERT_EQ(run({fixtures + "/three_garnets.gsg"}), 0) << err_;
+  const auto rows = table();
+  ASSERT_EQ(rows.size(), 5u);  // two header rows and three analyses
+  for (const auto& row : rows) ASSERT_EQ(row.size(), 188u);
+  EXPECT_EQ(rows[0][0], "K o l b e x");
+  EXPECT_EQ(rows[1][140], "[Garnet Species]");
+  const std::string species[] = {"pyrope", "almandine", "andradite"};
+  for (int i = 0; i < 3; ++i) {
+    const auto& r = rows[2 + i];
+    EXPECT_EQ(r[139], "Garnet");
+    EXPECT_EQ(r[140], species[i]);
+    EXPECT_EQ(r[138], "tetravalent Z garnet");
+    EXPECT_EQ(r[137], "{X2+3}[Y3+2](Z4+3)A2-12");
+  }
+  // DHZ almandine: 36.7 + 0.75 + 21.4 + 29.9 + 0.9 + 1.14 + 9.02 = 99.81 wt%.
+  EXPECT_EQ(rows[3][0], "DHZ-almandine");
+  EXPECT_EQ(rows[3][1], "36.7");
+  EXPECT_EQ(rows[3][31], "99.810");
+  // On 12 oxygens its cations sum to 7.9923 (Si 2.949, Al 2.027, Fe 2.009, Ca 0.777, ...): with no cation
+  // excess no iron becomes ferric.
+  EXPECT_EQ(rows[3][38], "2.949");
+  EXPECT_EQ(rows[3][47], "0.000");
+  EXPECT_EQ(rows[3][68], "7.992");
+}
+
+TEST_F(KolbexCalc, TabTextAndSeveralRunsAppendToOneTable) {
+  const std::string results = (folder_ / "results.tsv").string();
+  ASSERT_EQ(run({"--results", results, fixtures + "/three_garnets.tsv", fixtures + "/three_garnets.gsg"}), 0)
+      << err_;
+  EXPECT_TRUE(out_.empty());
+  out_ = slurp(results);
+  const auto rows = table();
+  ASSERT_EQ(rows.size(), 8u);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(rows[2 + i], rows[5 + i]) << "row " << i;
+}
+
+TEST_F(KolbexCalc, BadInputWritesNothing) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string named;  // in the one line on standard error
+  };
+  const std::string good = fixtures + "/three_garnets.gsg";
+  const std::string results = (folder_ / "results.tsv").string();
+  fs::create_directory(folder_ / "a-folder.gsg");
+  const Case cases[] = {
+      {{"--results", results, good, "missing.gsg"}, "missing.gsg"},
+      {{"--results", results, good, "a-folder.gsg"}, "a-folder.gsg"},
+      {{"--results", results, "notes.docx"}, "notes.docx"},
+      {{"--results", results}, "no INPUT"},
+      {{"--results", (folder_ / "no-such-folder" / "r.tsv").string(), good}, "r.tsv"},
+      {{"--results", results, "--diagrams", "no-such-folder", good}, "no-such-folder"},
+      {{"--results", results, "--frobnicate", good}, "--frobnicate"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.named);
+    EXPECT_EQ(run(c.args), 2);
+    EXPECT_NE(err_.find(c.named), std::string::npos) << err_;
+    EXPECT_FALSE(fs::exists(results));
+    EXPECT_TRUE(out_.empty());
+  }
+}
+
+TEST_F(KolbexCalc, ReadsAnyBytes) {
+  std::string bytes;
+  for (int i = 0; i < 20000; ++i) bytes += static_cast<char>((i * 131 + 7) % 256);
+  std::ofstream(folder_ / "noise.gsg", std::ios::binary) << bytes;
+  std::ofstream(folder_ / "noise.tsv", std::ios::binary) << bytes;
+  EXPECT_EQ(run({"noise.gsg", "noise.tsv"}), 0) << err_;
+  EXPECT_EQ(table()[0][0], "K o l b e x");
+}
+
+TEST_F(KolbexCalc, Help) {
+  EXPECT_EQ(run({"--help"}), 0);
+  EXPECT_NE(out_.find("usage: kolbex-calc"), std::string::npos);
+}
+
+}  // namespace
