@@ -1,0 +1,114 @@
+// Speed of the calculation on the example data set's analyses: the stages of one analysis, a complete
+// results row, and kolbex-calc over a 300-row data set with the process start included.
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/working_context.h"
+#include "entry/analysis_table.h"
+#include "entry/data_set_file.h"
+#include "entry/file_io.h"
+#include "results/calculation_run.h"
+#include "results/results_table.h"
+
+extern char** environ;
+
+namespace {
+
+using kolbex::entry::AnalysisTable;
+
+// The example data set, its analyses repeated to fill all 300 rows.
+const AnalysisTable& full_table() {
+  static const AnalysisTable table = [] {
+    std::string bytes, error;
+    if (!kolbex::entry::read_file_bytes(KOLBEX_EXAMPLE, bytes, error)) throw std::runtime_error(error);
+    AnalysisTable example;
+    kolbex::entry::place_data_set(example, bytes);
+    const int analyses = kolbex::results::count_analyses(example, 300).row_count;
+    AnalysisTable t;
+    for (int r = 1; r <= 300; ++r)
+      for (int c = 1; c < t.C(); ++c) t.set_text(r, c, example.text((r - 1) % analyses + 1, c));
+    return t;
+  }();
+  return table;
+}
+
+std::vector<kolbex::engine::AnalysisRecord> records() {
+  std::vector<kolbex::engine::AnalysisRecord> out(300);
+  for (int r = 1; r <= 300; ++r) kolbex::engine::read_analysis_record(full_table(), r, out[r - 1]);
+  return out;
+}
+
+// Recalculation, site allocation, charge formula and naming of one analysis.
+void BM_AnalysisStages(benchmark::State& state) {
+  const auto rs = records();
+  kolbex::engine::WorkingContext context;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    context.record = rs[i++ % rs.size()];
+    kolbex::engine::calculate_analysis(context);
+    benchmark::DoNotOptimize(context.name.species);
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(BM_AnalysisStages);
+
+// A complete results row: the record read from the table's cells, every stage, all 188 fields formatted.
+void BM_CompleteResultsRow(benchmark::State& state) {
+  const AnalysisTable& table = full_table();
+  kolbex::engine::WorkingContext context;
+  std::string row;
+  int r = 0;
+  for (auto _ : state) {
+    kolbex::engine::read_analysis_record(table, r++ % 300 + 1, context.record);
+    kolbex::engine::calculate_analysis(context);
+    row.clear();
+    kolbex::results::format_results_row(context, row);
+    benchmark::DoNotOptimize(row.data());
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(BM_CompleteResultsRow);
+
+// kolbex-calc over a 300-row data set, wall time of the whole process.
+void BM_KolbexCalc300Rows(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench";
+  fs::create_directories(folder);
+  std::string input = (folder / "300.gsg").string(), output = (folder / "results.tsv").string();
+  AnalysisTable table = full_table();
+  std::string error;
+  if (!kolbex::entry::write_data_set(table, fs::path(input), error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  std::string program = KOLBEX_CALC, results_flag = "--results", diagrams_flag = "--diagrams",
+              diagrams = folder.string();
+  char* argv[] = {program.data(),  results_flag.data(), output.data(), diagrams_flag.data(),
+                  diagrams.data(), input.data(),        nullptr};
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+      state.SkipWithError("kolbex-calc could not be started");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("kolbex-calc failed");
+      break;
+    }
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_KolbexCalc300Rows)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
