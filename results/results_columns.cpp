@@ -1,6 +1,5 @@
 #include "results/results_columns.h"
 
-
 namespace kolbex::results {
 namespace {
 
