@@ -75,34 +75,29 @@ bool input_kind(const fs::path& path, InputKind& kind) {
   return true;
 }
 
-// A file that can be created or replaced: an existing one that is writable and not a folder, or a new
-// name in a writable folder.
-bool writable_file(const fs::path& path, std::string& why) {
+bool writable_folder(const fs::path& path, std::string& why) {
   std::error_code ec;
-  if (fs::exists(path, ec)) {
-    if (fs::is_directory(path, ec))
-      why = "is a folder, not a file";
-    else if (::access(path.c_str(), W_OK) != 0)
-      why = "cannot be written (no permission)";
-    else
-      return true;
-    return false;
-  }
-  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  if (!fs::is_directory(folder, ec))
-    why = "its folder does not exist";
-  else if (::access(folder.c_str(), W_OK | X_OK) != 0)
-    why = "its folder cannot be written (no permission)";
+  if (!fs::is_directory(path, ec))
+    why = "does not exist or is not a folder";
+  else if (::access(path.c_str(), W_OK | X_OK) != 0)
+    why = "cannot be written (no permission)";
   else
     return true;
   return false;
 }
 
-bool writable_folder(const fs::path& path, std::string& why) {
+// A file that can be created or replaced: an existing one that is writable and not a folder, or a new
+// name in a writable folder.
+bool writable_file(const fs::path& path, std::string& why) {
   std::error_code ec;
-  if (!fs::is_directory(path, ec))
-    why = "is not a folder";
-  else if (::access(path.c_str(), W_OK | X_OK) != 0)
+  if (!fs::exists(path, ec)) {
+    if (writable_folder(path.has_parent_path() ? path.parent_path() : fs::path("."), why)) return true;
+    why = "its folder " + why;
+    return false;
+  }
+  if (fs::is_directory(path, ec))
+    why = "is a folder, not a file";
+  else if (::access(path.c_str(), W_OK) != 0)
     why = "cannot be written (no permission)";
   else
     return true;

@@ -33,6 +33,13 @@ class Reader {
   std::size_t at_ = 0;
 };
 
+// Appends the decimal digits that follow to `out`; false when there are none.
+bool take_digits(Reader& in, std::string& out) {
+  const std::size_t before = out.size();
+  for (; is_digit(in.peek()); in.advance()) out += in.peek();
+  return out.size() != before;
+}
+
 int radix_digit(char ch, int radix) {
   int d = -1;
   if (is_digit(ch))
@@ -90,20 +97,11 @@ double cell_value(std::string_view text) {
     if (in.peek() == '-') number += '-';
     in.advance();
   }
-  bool mantissa_digits = false;
-  while (is_digit(in.peek())) {
-    number += in.peek();
-    mantissa_digits = true;
-    in.advance();
-  }
+  bool mantissa_digits = take_digits(in, number);
   if (in.peek() == '.') {
     number += '.';
     in.advance();
-    while (is_digit(in.peek())) {
-      number += in.peek();
-      mantissa_digits = true;
-      in.advance();
-    }
+    mantissa_digits = take_digits(in, number) || mantissa_digits;
   }
   if (!mantissa_digits) return 0.0;
 
@@ -116,13 +114,7 @@ double cell_value(std::string_view text) {
       exponent += in.peek();
       in.advance();
     }
-    bool exponent_digits = false;
-    while (is_digit(in.peek())) {
-      exponent += in.peek();
-      exponent_digits = true;
-      in.advance();
-    }
-    if (exponent_digits) number += exponent;
+    if (take_digits(in, exponent)) number += exponent;
   }
 
   double value = 0.0;
