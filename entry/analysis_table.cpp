@@ -25,9 +25,7 @@ void AnalysisTable::resize_rows(int rows) {
   cells_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_));
 }
 
-std::string_view AnalysisTable::cell(int row, int column) const {
-  return inside(row, column) ? std::string_view(cells_[index(row, column)]) : std::string_view();
-}
+std::string_view AnalysisTable::cell(int row, int column) const { return text(row, column); }
 
 const std::string& AnalysisTable::text(int row, int column) const {
   return inside(row, column) ? cells_[index(row, column)] : empty_text;
@@ -48,15 +46,17 @@ void AnalysisTable::capCell() {
   selection_end_ = current_;
 }
 
+AnalysisTable::Block AnalysisTable::selected_block() const {
+  return {std::min(current_.row, selection_end_.row), std::min(current_.column, selection_end_.column),
+          std::max(current_.row, selection_end_.row), std::max(current_.column, selection_end_.column)};
+}
+
 void AnalysisTable::clear() {
   for (std::string& s : cells_) s.clear();
 }
 
 std::string AnalysisTable::read_clip_text() const {
-  const int top = std::min(current_.row, selection_end_.row),
-            bottom = std::max(current_.row, selection_end_.row);
-  const int left = std::min(current_.column, selection_end_.column),
-            right = std::max(current_.column, selection_end_.column);
+  const auto [top, left, bottom, right] = selected_block();
   std::string clip;
   for (int r = top; r <= bottom; ++r) {
     if (r != top) clip += '\r';
@@ -69,10 +69,7 @@ std::string AnalysisTable::read_clip_text() const {
 }
 
 void AnalysisTable::write_clip_text(std::string_view clip) {
-  const int top = std::min(current_.row, selection_end_.row),
-            bottom = std::max(current_.row, selection_end_.row);
-  const int left = std::min(current_.column, selection_end_.column),
-            right = std::max(current_.column, selection_end_.column);
+  const auto [top, left, bottom, right] = selected_block();
   int r = top, c = left;
   std::size_t start = 0;
   for (std::size_t i = 0; i <= clip.size(); ++i) {

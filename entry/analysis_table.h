@@ -61,6 +61,10 @@ class AnalysisTable : public engine::CellSource {
   void write_clip_text(std::string_view clip);
 
  private:
+  struct Block {
+    int top, left, bottom, right;
+  };
+  Block selected_block() const;
   void resize_rows(int rows);
   std::size_t index(int row, int column) const {
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
