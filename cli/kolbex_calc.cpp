@@ -1,5 +1,6 @@
 // kolbex-calc: the Calculate command without the windows. Each INPUT is one run over an analysis table;
-// the runs append to one results table, written as TAB-separated UTF-8 text.
+// the runs append to one results table, written as TAB-separated UTF-8 text. Every run rewrites the
+// thirteen diagram data files, so they hold the analyses of the last INPUT.
 
 #include <unistd.h>
 
@@ -10,10 +11,10 @@
 #include <vector>
 
 #include "engine/run_options.h"
+#include "engine/text_encoding.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
 #include "entry/file_io.h"
-#include "entry/text_encoding.h"
 #include "results/calculation_run.h"
 #include "results/results_table.h"
 
@@ -24,8 +25,11 @@ namespace {
 constexpr std::string_view usage =
     "usage: kolbex-calc [--input-pressure] [--ganguly] [--results FILE] [--diagrams DIR] INPUT...\n"
     "\n"
-    "Recalculates garnet analyses into formulas, allocates the sites, classifies them (Grew et al. 2013)\n"
-    "and writes the results table: two header rows, then one row of 188 TAB-separated fields per analysis.\n"
+    "Recalculates garnet analyses into formulas, allocates the sites, classifies them (Grew et al. 2013),\n"
+    "estimates Fe2+-Mg exchange temperatures with thirty garnet-biotite, garnet-clinopyroxene and\n"
+    "garnet-orthopyroxene calibrations, and writes the results table: two header rows, then one row of 188\n"
+    "TAB-separated fields per analysis. Each run also writes the thirteen diagram data files (.dat); with\n"
+    "several INPUTs they hold the analyses of the last one.\n"
     "\n"
     "  INPUT              a data set file (.gsg), or tab-separated text (.tsv, .txt) with one analysis\n"
     "                     per line, columns 1 to 64 of the analysis table; each INPUT is one run\n"
@@ -157,21 +161,21 @@ int line_count(std::string_view text) {
   return lines;
 }
 
-void run(const Input& input, const kolbex::engine::RunOptions& options,
-         kolbex::results::ResultsTable& results) {
+kolbex::results::RunSummary run(const Input& input, const Arguments& args,
+                                kolbex::results::ResultsTable& results) {
   using kolbex::entry::AnalysisTable;
   if (input.kind == InputKind::data_set) {
     AnalysisTable table;  // laid out by capCell: 300 analysis rows
     kolbex::entry::place_data_set(table, input.bytes);
-    kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, options, results);
-    return;
+    return kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, args.options, results,
+                                            args.diagrams);
   }
-  const std::string text = kolbex::entry::to_utf8(input.bytes);
+  const std::string text = kolbex::engine::to_utf8(input.bytes);
   const int lines = line_count(text);
   AnalysisTable table(lines);
   table.select_block({1, 1}, {lines, table.C() - 1});
   if (lines > 0) table.write_clip_text(text);
-  kolbex::results::run_calculation(table, lines, options, results);
+  return kolbex::results::run_calculation(table, lines, args.options, results, args.diagrams);
 }
 
 std::string table_text(const kolbex::results::ResultsTable& results) {
@@ -190,7 +194,12 @@ int main(int argc, char** argv) {
   if (const int status = parse(argc, argv, args); status != 0) return status < 0 ? 0 : status;
 
   kolbex::results::ResultsTable results;
-  for (const Input& input : args.inputs) run(input, args.options, results);
+  for (const Input& input : args.inputs) {
+    // A diagram file that fails loses its lines but not the run; say so, since no window will.
+    for (const fs::path& file : run(input, args, results).unwritten_diagram_files)
+      std::cerr << "kolbex-calc: warning: " << input.path.string() << ": the diagram data file "
+                << file.string() << " could not be written\n";
+  }
 
   const std::string text = table_text(results);
   if (args.results.empty()) {

@@ -1,9 +1,9 @@
-#include "entry/text_encoding.h"
+#include "engine/text_encoding.h"
 
 #include <array>
 #include <cstdint>
 
-namespace kolbex::entry {
+namespace kolbex::engine {
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F; the five unassigned ones map to the C1 controls, as Latin-1 does.
@@ -24,6 +24,16 @@ void append_utf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
+}
+
+// Reads the code point that starts at s[i] of a valid UTF-8 text and moves i past it.
+char32_t next_code_point(std::string_view s, std::size_t& i) {
+  const auto b = static_cast<std::uint8_t>(s[i++]);
+  if (b < 0x80) return b;
+  const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
+  char32_t cp = b & (0x3F >> extra);
+  for (int k = 0; k < extra; ++k) cp = (cp << 6) | (static_cast<std::uint8_t>(s[i++]) & 0x3F);
+  return cp;
 }
 
 }  // namespace
@@ -77,4 +87,22 @@ std::string to_utf8(std::string_view bytes) {
   return out;
 }
 
-}  // namespace kolbex::entry
+std::string to_windows_1252(std::string_view utf8) {
+  if (!is_valid_utf8(utf8)) return std::string(utf8);
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const char32_t cp = next_code_point(utf8, i);
+    char byte = '?';
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      byte = static_cast<char>(cp);
+    } else {
+      for (std::size_t k = 0; k < cp1252_high.size(); ++k)
+        if (cp1252_high[k] == cp) byte = static_cast<char>(0x80 + k);
+    }
+    out += byte;
+  }
+  return out;
+}
+
+}  // namespace kolbex::engine

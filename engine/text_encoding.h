@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace kolbex::entry {
+namespace kolbex::engine {
 
 // Cell texts are held as UTF-8. Bytes read from a file that are valid UTF-8 are kept as they are;
 // any other text is taken as Windows-1252, the single-byte encoding of data sets written on Windows,
@@ -11,4 +11,9 @@ namespace kolbex::entry {
 bool is_valid_utf8(std::string_view bytes);
 std::string to_utf8(std::string_view bytes);
 
-}  // namespace kolbex::entry
+// The single-byte Windows-1252 form of a UTF-8 text, one byte per character, for files that other
+// programs read as single-byte text. A character Windows-1252 cannot hold becomes "?"; bytes that are not
+// UTF-8 are taken to be single-byte text already and kept.
+std::string to_windows_1252(std::string_view utf8);
+
+}  // namespace kolbex::engine

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <ostream>
 
+#include "engine/text_encoding.h"
 #include "entry/file_io.h"
-#include "entry/text_encoding.h"
 
 namespace kolbex::entry {
 namespace {
@@ -38,7 +38,8 @@ std::string data_set_record(std::string_view bytes) {
     end = bytes.find('"', ++start);
   else
     end = bytes.find_first_of(",\r\n", start);
-  return to_utf8(bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+  return engine::to_utf8(
+      bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
 void place_data_set(AnalysisTable& table, std::string_view bytes) {

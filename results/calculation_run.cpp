@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "engine/cell_value.h"
+#include "results/diagram_files.h"
+#include "results/run_context.h"
 
 namespace kolbex::results {
 
@@ -14,16 +16,19 @@ RunSummary count_analyses(const engine::CellSource& table, int row_limit) {
   return summary;
 }
 
-RunSummary run_calculation(const engine::CellSource& table, int row_limit,
-                           [[maybe_unused]] const engine::RunOptions& options, ResultsTable& results) {
-  const RunSummary summary = count_analyses(table, row_limit);
+RunSummary run_calculation(const engine::CellSource& table, int row_limit, const engine::RunOptions& options,
+                           ResultsTable& results, const std::filesystem::path& diagram_folder) {
+  DiagramFiles diagrams(diagram_folder);
+  RunSummary summary = count_analyses(table, row_limit);
   // Every number starts at 0 and every text empty; the rows then overwrite what they compute.
-  auto context = std::make_unique<engine::WorkingContext>();
+  auto context = std::make_unique<RunContext>();
   for (int r = 1; r <= summary.row_count; ++r) {
     engine::read_analysis_record(table, r, context->record);
-    engine::calculate_analysis(*context);
+    calculate_analysis(*context, options);
     results.append(*context);
+    diagrams.write_rows(*context);
   }
+  summary.unwritten_diagram_files = diagrams.close();
   return summary;
 }
 

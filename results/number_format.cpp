@@ -183,6 +183,16 @@ void append_general(std::string& out, double x) {
   out.append(buffer, r.ptr);
 }
 
+void append_diagram_general(std::string& out, double x) {
+  if (!std::isfinite(x)) return;
+  if (!(x < 0)) out += ' ';
+  const std::size_t number = out.size();
+  append_general(out, x);
+  const std::size_t digits = out[number] == '-' ? number + 1 : number;
+  if (out.compare(digits, 2, "0.") == 0) out.erase(digits, 1);
+  out += ' ';
+}
+
 std::string grouped_fixed(double x, int decimals) {
   std::string s;
   append_grouped_fixed(s, x, decimals);

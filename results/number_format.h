@@ -22,6 +22,11 @@ void append_whole(std::string& out, double x);
 // itself, before rounding; a negative zero is written as zero.
 void append_general(std::string& out, double x);
 
+// The general form of the diagram data files: the digits of the general format without the 0 before the
+// point ("0.5" becomes ".5"), preceded by a space when not negative and followed by a space:
+// " .5 ", "-.25 ", " 100 ", " 0 ", " 1.5E-16 ".
+void append_diagram_general(std::string& out, double x);
+
 std::string grouped_fixed(double x, int decimals);
 std::string whole(double x);
 std::string general(double x);

@@ -1,12 +1,13 @@
 #include "results/results_columns.h"
 
+#include <cmath>
+
 namespace kolbex::results {
 namespace {
 
 using engine::AnalysisRecord;
 using engine::AnionSite;
 using engine::RecalculatedFormula;
-using engine::WorkingContext;
 using engine::XSite;
 using engine::YSite;
 using engine::ZSite;
@@ -15,50 +16,67 @@ namespace cation = engine::cation;
 Field number(double x) { return {Field::Kind::number, x, {}}; }
 Field text(std::string_view s) { return {Field::Kind::text, 0, s}; }
 
-Field nothing(const WorkingContext&) { return {}; }
-Field sample_name(const WorkingContext& c) { return text(c.record.SampleNo); }
+Field nothing(const RunContext&) { return {}; }
+Field sample_name(const RunContext& c) { return text(c.record.SampleNo); }
 template <double AnalysisRecord::*F>
-Field entered(const WorkingContext& c) {
+Field entered(const RunContext& c) {
   return number(c.record.*F);
 }
 template <double RecalculatedFormula::*F>
-Field formula(const WorkingContext& c) {
+Field formula(const RunContext& c) {
   return number(c.formula.*F);
 }
 template <cation::Index I>
-Field apfu(const WorkingContext& c) {
+Field apfu(const RunContext& c) {
   return number(c.formula.apfu[I]);
 }
 template <double ZSite::*F>
-Field z_site(const WorkingContext& c) {
+Field z_site(const RunContext& c) {
   return number(c.sites.Z.*F);
 }
 template <double YSite::*F>
-Field y_site(const WorkingContext& c) {
+Field y_site(const RunContext& c) {
   return number(c.sites.Y.*F);
 }
 template <double XSite::*F>
-Field x_site(const WorkingContext& c) {
+Field x_site(const RunContext& c) {
   return number(c.sites.X.*F);
 }
 template <double AnionSite::*F>
-Field anion(const WorkingContext& c) {
+Field anion(const RunContext& c) {
   return number(c.anions.*F);
 }
 template <engine::ChargeClass K>
-Field charge_class(const WorkingContext& c) {
+Field charge_class(const RunContext& c) {
   return number(c.charge.totals[K]);
 }
-Field dominant_formula(const WorkingContext& c) { return text(c.charge.formula); }
-Field formula_type(const WorkingContext& c) { return text(c.charge.type); }
-Field garnet_group(const WorkingContext& c) { return text(c.name.group); }
-Field garnet_species(const WorkingContext& c) { return text(c.name.species); }
+Field dominant_formula(const RunContext& c) { return text(c.charge.formula); }
+Field formula_type(const RunContext& c) { return text(c.charge.type); }
+Field garnet_group(const RunContext& c) { return text(c.name.group); }
+Field garnet_species(const RunContext& c) { return text(c.name.species); }
+
+using thermometry::ExchangeThermometry;
+using thermometry::PairTemperatures;
+// A partner-mineral input as entered, shown only when the pair's inputs were complete.
+template <PairTemperatures ExchangeThermometry::*Pair, double AnalysisRecord::*F>
+Field partner_input(const RunContext& c) {
+  return (c.exchange.*Pair).inputs_shown ? number(c.record.*F) : Field{};
+}
+// The pair's temperature in its I-th column, in degrees Celsius, or nothing.
+template <PairTemperatures ExchangeThermometry::*Pair, std::size_t I>
+Field temperature(const RunContext& c) {
+  const double t = (c.exchange.*Pair).celsius[I];
+  return std::isnan(t) ? Field{} : number(t);
+}
+constexpr auto bt = &ExchangeThermometry::biotite;
+constexpr auto cpx = &ExchangeThermometry::clinopyroxene;
+constexpr auto opx = &ExchangeThermometry::orthopyroxene;
 
 }  // namespace
 
 // The 188 columns of a results row: heading (row 1), width in twips, number format and value. A missing
-// or extra row fails to compile. Columns 142 to 187 hold the partner-mineral inputs and the thirty
-// temperatures, which this table does not compute.
+// or extra row fails to compile. Each exchange pair shows its inputs, then its ten temperatures in the
+// order of the headings (which is not everywhere the order they are computed in).
 // clang-format off
 constexpr std::array<ResultsColumn, results_column_count> results_columns = std::to_array<ResultsColumn>({
     {"Sample", 1900, Format::text, sample_name},  // 0
@@ -203,52 +221,52 @@ constexpr std::array<ResultsColumn, results_column_count> results_columns = std:
     {"[Garnet Group]", 1500, Format::text, garnet_group},  // 139
     {"[Garnet Species]", 1800, Format::text, garnet_species},  // 140
     {"", 400, Format::none, nothing},  // 141
-    {"[P](kbar)", 900, Format::general, nothing},  // 142
-    {"[AlVI", 900, Format::general, nothing},  // 143
-    {"Ti", 900, Format::general, nothing},  // 144
-    {"Fe2+", 900, Format::general, nothing},  // 145
-    {"Mg](apfu)", 900, Format::general, nothing},  // 146
-    {"[TT76", 1000, Format::whole, nothing},  // 147
-    {"TFS78", 1000, Format::whole, nothing},  // 148
-    {"THS82", 1000, Format::whole, nothing},  // 149
-    {"TPL83", 1000, Format::whole, nothing},  // 150
-    {"TGS84", 1000, Format::whole, nothing},  // 151
-    {"T1IM85", 1000, Format::whole, nothing},  // 152
-    {"T2IM85", 1000, Format::whole, nothing},  // 153
-    {"TD91", 1000, Format::whole, nothing},  // 154
-    {"TDB92HW84", 1100, Format::whole, nothing},  // 155
-    {"TDB92GS84](oC)", 1400, Format::whole, nothing},  // 156
+    {"[P](kbar)", 900, Format::general, partner_input<bt, &AnalysisRecord::PGrtBt>},  // 142
+    {"[AlVI", 900, Format::general, partner_input<bt, &AnalysisRecord::BtAlVI>},  // 143
+    {"Ti", 900, Format::general, partner_input<bt, &AnalysisRecord::BtTi>},  // 144
+    {"Fe2+", 900, Format::general, partner_input<bt, &AnalysisRecord::BtFe2>},  // 145
+    {"Mg](apfu)", 900, Format::general, partner_input<bt, &AnalysisRecord::BtMg>},  // 146
+    {"[TT76", 1000, Format::whole, temperature<bt, 0>},  // 147
+    {"TFS78", 1000, Format::whole, temperature<bt, 1>},  // 148
+    {"THS82", 1000, Format::whole, temperature<bt, 2>},  // 149
+    {"TPL83", 1000, Format::whole, temperature<bt, 3>},  // 150
+    {"TGS84", 1000, Format::whole, temperature<bt, 4>},  // 151
+    {"T1IM85", 1000, Format::whole, temperature<bt, 5>},  // 152
+    {"T2IM85", 1000, Format::whole, temperature<bt, 6>},  // 153
+    {"TD91", 1000, Format::whole, temperature<bt, 7>},  // 154
+    {"TDB92HW84", 1100, Format::whole, temperature<bt, 8>},  // 155
+    {"TDB92GS84](oC)", 1400, Format::whole, temperature<bt, 9>},  // 156
     {"", 400, Format::none, nothing},  // 157
-    {"[P](kbar)", 900, Format::general, nothing},  // 158
-    {"[Al(tot)", 900, Format::general, nothing},  // 159
-    {"Fe(tot)", 900, Format::general, nothing},  // 160
-    {"Fe2+", 900, Format::general, nothing},  // 161
-    {"Mg](apfu)", 900, Format::general, nothing},  // 162
-    {"[TRG74", 1000, Format::whole, nothing},  // 163
-    {"TEG79", 1000, Format::whole, nothing},  // 164
-    {"TG79", 1000, Format::whole, nothing},  // 165
-    {"TP85", 1000, Format::whole, nothing},  // 166
-    {"TK88", 1000, Format::whole, nothing},  // 167
-    {"TA94", 1000, Format::whole, nothing},  // 168
-    {"TG96", 1000, Format::whole, nothing},  // 169
-    {"TL98", 1000, Format::whole, nothing},  // 170
-    {"TKR00", 1000, Format::whole, nothing},  // 171
-    {"TN09]oC)Grt-Cpx", 1400, Format::whole, nothing},  // 172
+    {"[P](kbar)", 900, Format::general, partner_input<cpx, &AnalysisRecord::PGrtCpx>},  // 158
+    {"[Al(tot)", 900, Format::general, partner_input<cpx, &AnalysisRecord::CpxAlTot>},  // 159
+    {"Fe(tot)", 900, Format::general, partner_input<cpx, &AnalysisRecord::CpxFeTot>},  // 160
+    {"Fe2+", 900, Format::general, partner_input<cpx, &AnalysisRecord::CpxFe2>},  // 161
+    {"Mg](apfu)", 900, Format::general, partner_input<cpx, &AnalysisRecord::CpxMg>},  // 162
+    {"[TRG74", 1000, Format::whole, temperature<cpx, 0>},  // 163
+    {"TEG79", 1000, Format::whole, temperature<cpx, 1>},  // 164
+    {"TG79", 1000, Format::whole, temperature<cpx, 2>},  // 165
+    {"TP85", 1000, Format::whole, temperature<cpx, 3>},  // 166
+    {"TK88", 1000, Format::whole, temperature<cpx, 4>},  // 167
+    {"TA94", 1000, Format::whole, temperature<cpx, 5>},  // 168
+    {"TG96", 1000, Format::whole, temperature<cpx, 6>},  // 169
+    {"TL98", 1000, Format::whole, temperature<cpx, 7>},  // 170
+    {"TKR00", 1000, Format::whole, temperature<cpx, 8>},  // 171
+    {"TN09]oC)Grt-Cpx", 1400, Format::whole, temperature<cpx, 9>},  // 172
     {"", 400, Format::none, nothing},  // 173
-    {"[P](kbar)", 900, Format::general, nothing},  // 174
-    {"[Altot", 900, Format::general, nothing},  // 175
-    {"Fe2+", 900, Format::general, nothing},  // 176
-    {"Mg](apfu)", 900, Format::general, nothing},  // 177
-    {"[TD80", 1000, Format::whole, nothing},  // 178
-    {"TR83", 1000, Format::whole, nothing},  // 179
-    {"TH84", 1000, Format::whole, nothing},  // 180
-    {"TSB84", 1000, Format::whole, nothing},  // 181
-    {"TLG84", 1000, Format::whole, nothing},  // 182
-    {"TP85", 1000, Format::whole, nothing},  // 183
-    {"TLG88", 1000, Format::whole, nothing},  // 184
-    {"TPL90", 1000, Format::whole, nothing},  // 185
-    {"TB91", 1000, Format::whole, nothing},  // 186
-    {"TL93]oC)Grt-Opx", 1500, Format::whole, nothing},  // 187
+    {"[P](kbar)", 900, Format::general, partner_input<opx, &AnalysisRecord::PGrtOpx>},  // 174
+    {"[Altot", 900, Format::general, partner_input<opx, &AnalysisRecord::OpxAlTot>},  // 175
+    {"Fe2+", 900, Format::general, partner_input<opx, &AnalysisRecord::OpxFe2>},  // 176
+    {"Mg](apfu)", 900, Format::general, partner_input<opx, &AnalysisRecord::OpxMg>},  // 177
+    {"[TD80", 1000, Format::whole, temperature<opx, 0>},  // 178
+    {"TR83", 1000, Format::whole, temperature<opx, 1>},  // 179
+    {"TH84", 1000, Format::whole, temperature<opx, 2>},  // 180
+    {"TSB84", 1000, Format::whole, temperature<opx, 3>},  // 181
+    {"TLG84", 1000, Format::whole, temperature<opx, 4>},  // 182
+    {"TP85", 1000, Format::whole, temperature<opx, 5>},  // 183
+    {"TLG88", 1000, Format::whole, temperature<opx, 6>},  // 184
+    {"TPL90", 1000, Format::whole, temperature<opx, 7>},  // 185
+    {"TB91", 1000, Format::whole, temperature<opx, 8>},  // 186
+    {"TL93]oC)Grt-Opx", 1500, Format::whole, temperature<opx, 9>},  // 187
 });
 // clang-format on
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/working_context.h"
+#include "results/run_context.h"
 
 namespace kolbex::results {
 
@@ -28,7 +28,7 @@ struct ResultsColumn {
   std::string_view heading;  // row 1; brackets open and close the blocks, followed by the unit
   int width;                 // twips
   Format format;
-  Field (*value)(const engine::WorkingContext&);
+  Field (*value)(const RunContext&);
 };
 
 inline constexpr int results_column_count = 188;

@@ -20,7 +20,7 @@ std::string header_row_headings() {
   return row;
 }
 
-void format_results_row(const engine::WorkingContext& analysis, std::string& out) {
+void format_results_row(const RunContext& analysis, std::string& out) {
   for (int c = 0; c < results_column_count; ++c) {
     if (c != 0) out += '\t';
     const ResultsColumn& column = results_columns[c];
@@ -43,7 +43,7 @@ void format_results_row(const engine::WorkingContext& analysis, std::string& out
 
 ResultsTable::ResultsTable() : rows_{header_row_numbers(), header_row_headings()} {}
 
-void ResultsTable::append(const engine::WorkingContext& analysis) {
+void ResultsTable::append(const RunContext& analysis) {
   std::string row;
   row.reserve(1400);
   format_results_row(analysis, row);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/working_context.h"
+#include "results/run_context.h"
 
 namespace kolbex::results {
 
@@ -14,7 +14,7 @@ class ResultsTable {
   ResultsTable();
 
   // Formats the analysis of the working context into a results row and appends it.
-  void append(const engine::WorkingContext& analysis);
+  void append(const RunContext& analysis);
 
   const std::vector<std::string>& rows() const { return rows_; }
   std::size_t result_count() const { return rows_.size() - 2; }
@@ -28,6 +28,6 @@ std::string header_row_numbers();
 std::string header_row_headings();
 
 // Appends the 188 fields of the analysis, joined by TAB, to `out`.
-void format_results_row(const engine::WorkingContext& analysis, std::string& out);
+void format_results_row(const RunContext& analysis, std::string& out);
 
 }  // namespace kolbex::results

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -111,7 +113,7 @@ TEST_F(KolbexCalc, TabTextAndSeveralRunsAppendToOneTable) {
 TEST_F(KolbexCalc, ExampleReproducesPublishedCations) {
   ASSERT_EQ(run({KOLBEX_EXAMPLE}), 0) << err_;
   const auto rows = table();
-  ASSERT_EQ(rows.size(), 2u + 28u);
+  ASSERT_EQ(rows.size(), 2u + 30u);
   // Columns of Si, Ti, Al, Cr, Fe3+, Fe2+, Mn, Mg, Ca in the cation block.
   const int columns[] = {38, 39, 44, 45, 47, 51, 53, 52, 55};
   const double published[5][9] = {
@@ -127,6 +129,40 @@ TEST_F(KolbexCalc, ExampleReproducesPublishedCations) {
     for (int i = 0; i < 9; ++i)
       EXPECT_NEAR(std::stod(row[columns[i]]), published[p][i], 0.003) << row[0] << " " << rows[1][columns[i]];
   }
+}
+
+// The example has a garnet with each partner mineral: every column but the eleven separators shows a
+// value in some row, and the run leaves the thirteen diagram data files in the current folder.
+TEST_F(KolbexCalc, ExampleFillsEveryColumnAndWritesTheDiagramFiles) {
+  ASSERT_EQ(run({KOLBEX_EXAMPLE}), 0) << err_;
+  EXPECT_TRUE(err_.empty()) << err_;
+  const auto rows = table();
+  const std::set<int> separators = {32, 37, 69, 83, 103, 112, 117, 136, 141, 157, 173};
+  for (int c = 0; c < 188; ++c) {
+    const bool filled =
+        std::any_of(rows.begin() + 2, rows.end(), [c](const auto& r) { return !r[c].empty(); });
+    EXPECT_EQ(filled, separators.count(c) == 0) << "column " << c << " " << rows[1][c];
+  }
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(folder_))
+    if (entry.path().extension() == ".dat") ++files;
+  EXPECT_EQ(files, 13);
+  // Header and the 28 analyses named pyrope, almandine, spessartine, grossular, andradite or uvarovite.
+  const std::string xagasp = slurp(folder_ / "XAGASP.dat");
+  EXPECT_TRUE(xagasp.starts_with("SampleNo\tAlm\tGrsAdrShr\tPrp\tSps\r\n"));
+  EXPECT_NE(xagasp.find("\r\nDHZ-pyrope\t"), std::string::npos);
+}
+
+// A diagram data file that cannot be written costs its lines and a warning, not the run.
+TEST_F(KolbexCalc, UnwritableDiagramFileWarnsAndSucceeds) {
+  fs::create_directory(folder_ / "PrpAlmGrs.dat");
+  const std::string results = (folder_ / "results.tsv").string();
+  ASSERT_EQ(run({"--results", results, fixtures + "/three_garnets.gsg"}), 0) << err_;
+  EXPECT_NE(err_.find("warning"), std::string::npos) << err_;
+  EXPECT_NE(err_.find("PrpAlmGrs.dat"), std::string::npos) << err_;
+  EXPECT_EQ(std::count(err_.begin(), err_.end(), '\n'), 1) << err_;
+  EXPECT_TRUE(fs::exists(results));
+  EXPECT_NE(slurp(folder_ / "PrpAlmSps.dat").find("DHZ-almandine"), std::string::npos);
 }
 
 TEST_F(KolbexCalc, BadInputWritesNothing) {

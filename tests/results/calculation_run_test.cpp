@@ -4,6 +4,7 @@
 
 #include "entry/analysis_table.h"
 #include "tests/support/table_rows.h"
+#include "tests/support/temp_folder.h"
 
 namespace kolbex::results {
 namespace {
@@ -23,7 +24,8 @@ std::vector<std::string> result_samples(const ResultsTable& results) {
 }
 
 RunSummary run(const AnalysisTable& table, ResultsTable& results) {
-  return run_calculation(table, analysis_rows, engine::RunOptions{}, results);
+  const test::TempFolder diagrams("kolbex-run");
+  return run_calculation(table, analysis_rows, engine::RunOptions{}, results, diagrams.path());
 }
 
 TEST(CalculationRun, CountsRowsWithoutSilicaWhereverTheyLie) {

@@ -62,14 +62,14 @@ TEST(ResultsTable, HeaderRows) {
 }
 
 TEST(ResultsTable, RowFormatsEveryColumnByItsFormat) {
-  engine::WorkingContext c;
+  RunContext c;
   c.record = test::record_with_cations({{engine::oxide::SiO2, 3},
                                         {engine::oxide::Al2O3, 2},
                                         {engine::oxide::CaO, 3},
                                         {engine::oxide::F, 0.4}});
   c.record.SampleNo = "Grs F";
   c.record.SiO2 = 37.5;  // the entered value is shown as entered
-  engine::calculate_analysis(c);
+  calculate_analysis(c, engine::RunOptions{});
   std::string row;
   format_results_row(c, row);
   const auto f = fields(row);
@@ -85,6 +85,30 @@ TEST(ResultsTable, RowFormatsEveryColumnByItsFormat) {
   EXPECT_EQ(f[column_of("[Dominant Formula Type]")], "tetravalent Z garnet");
   EXPECT_EQ(f[column_of("Divalent X")].find('.'), f[column_of("Divalent X")].size() - 3);  // "#,##0.00"
   for (int col = 141; col < 188; ++col) EXPECT_EQ(f[col], "") << col;
+}
+
+// A complete pair shows its inputs as entered and, for an almandine, its temperatures in whole degrees;
+// the pairs without data stay empty.
+TEST(ResultsTable, CompletePairShowsInputsAndTemperatures) {
+  RunContext c;
+  c.record = test::record_with_cations({{engine::oxide::SiO2, 3},
+                                        {engine::oxide::Al2O3, 2},
+                                        {engine::oxide::FeO, 2.1},
+                                        {engine::oxide::MgO, 0.6},
+                                        {engine::oxide::CaO, 0.3}});
+  c.record.PGrtOpx = 8, c.record.OpxAlTot = 0.36, c.record.OpxFe2 = 0.5, c.record.OpxMg = 1.25;
+  calculate_analysis(c, engine::RunOptions{});
+  std::string row;
+  format_results_row(c, row);
+  const auto f = fields(row);
+  ASSERT_EQ(f[140], "almandine");
+  EXPECT_EQ((std::vector<std::string>(f.begin() + 174, f.begin() + 178)),
+            (std::vector<std::string>{"8", "0.36", "0.5", "1.25"}));
+  // TR83 = 1684 / (0.334 + ln[(2.1/0.6) / (0.5/1.25)]) - 273 = 399.78.
+  EXPECT_EQ(f[179], "400");
+  for (int col = 178; col < 188; ++col)
+    EXPECT_TRUE(!f[col].empty() && f[col].find_first_not_of("-0123456789") == std::string::npos) << f[col];
+  for (int col = 142; col < 173; ++col) EXPECT_EQ(f[col], "") << col;
 }
 
 }  // namespace
