@@ -15,7 +15,9 @@
 #include "entry/data_set_file.h"
 #include "entry/file_io.h"
 #include "results/calculation_run.h"
+#include "results/diagram_files.h"
 #include "results/results_table.h"
+#include "results/run_context.h"
 
 extern char** environ;
 
@@ -59,22 +61,49 @@ void BM_AnalysisStages(benchmark::State& state) {
 }
 BENCHMARK(BM_AnalysisStages);
 
-// A complete results row: the record read from the table's cells, every stage, all 188 fields formatted.
+// A complete results row: the record read from the table's cells, every stage including the thirty
+// thermometers and the end-members, all 188 fields formatted, and the row's diagram data lines.
 void BM_CompleteResultsRow(benchmark::State& state) {
   const AnalysisTable& table = full_table();
-  kolbex::engine::WorkingContext context;
-  std::string row;
+  kolbex::results::RunContext context;
+  const kolbex::engine::RunOptions options;
+  std::string row, lines;
   int r = 0;
   for (auto _ : state) {
     kolbex::engine::read_analysis_record(table, r++ % 300 + 1, context.record);
-    kolbex::engine::calculate_analysis(context);
+    kolbex::results::calculate_analysis(context, options);
     row.clear();
     kolbex::results::format_results_row(context, row);
+    lines.clear();
+    for (const kolbex::results::DiagramFile& file : kolbex::results::diagram_files)
+      if (kolbex::results::qualifies(file, context))
+        kolbex::results::append_diagram_line(file, context, lines);
     benchmark::DoNotOptimize(row.data());
+    benchmark::DoNotOptimize(lines.data());
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_CompleteResultsRow);
+
+// A whole run over the 300 rows: results table and the thirteen diagram data files on disk.
+void BM_Run300Rows(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-run";
+  fs::create_directories(folder);
+  const AnalysisTable& table = full_table();
+  for (auto _ : state) {
+    kolbex::results::ResultsTable results;
+    const auto summary = kolbex::results::run_calculation(table, 300, {}, results, folder);
+    if (!summary.unwritten_diagram_files.empty()) {
+      state.SkipWithError("a diagram data file could not be written");
+      break;
+    }
+    benchmark::DoNotOptimize(results.rows().data());
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 300);
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_Run300Rows)->Unit(benchmark::kMillisecond);
 
 // kolbex-calc over a 300-row data set, wall time of the whole process.
 void BM_KolbexCalc300Rows(benchmark::State& state) {

@@ -34,6 +34,18 @@ GARNET_APFU = {"Si": ("SiO2", 60.0843, 1), "Ti": ("TiO2", 79.8658, 1), "Al": ("A
 # Not published with the pairs: a granulite-facies pressure chosen for the example only.
 EXAMPLE_PRESSURE_KBAR = "8"
 
+# Two published garnets repeated with partner minerals that are NOT published: typical compositions chosen
+# for the example only, so that the garnet-biotite and garnet-clinopyroxene columns show what they do.
+# (sample name, garnet analysis, {analysis-table column: value}).
+ILLUSTRATIVE_PAIRS = [
+    # A Ti-rich, magnesian high-grade biotite (apfu on 11 oxygens) at 6 kbar: columns 49 to 53.
+    ("Garnet1.1_Sample1_pt1+Bt(illustrative)", "Garnet1.1_Sample1_pt1",
+     {49: "6", 50: "0.40", 51: "0.20", 52: "1.00", 53: "1.45"}),
+    # An omphacite (apfu on 6 oxygens) at 20 kbar: columns 55 to 59.
+    ("G083-12_garnet1_rim_1+Cpx(illustrative)", "G083-12_garnet1_rim_1",
+     {55: "20", 56: "0.40", 57: "0.12", 58: "0.09", 59: "0.60"}),
+]
+
 
 def number(text):
     return text.strip()
@@ -68,6 +80,12 @@ def main(folder):
     garnets = {r["sample"]: r for r in csv.DictReader(open(folder + "/real-garnets.csv", encoding="utf-8"))}
     rows = [analysis_row(garnets[s]) for s in SAMPLES]
     rows += [pair_row(p) for p in csv.DictReader(open(folder + "/real-partner-pairs.csv", encoding="utf-8"))]
+    for name, garnet, partner in ILLUSTRATIVE_PAIRS:
+        row = analysis_row(garnets[garnet])
+        row[0] = name
+        for column, value in partner.items():
+            row[column - 1] = value
+        rows.append(row)
     rows += [[""] * 64] * (300 - len(rows))
     sys.stdout.buffer.write(('"' + "\r".join("\t".join(r) for r in rows) + '"\r\n').encode("ascii"))
 
