@@ -1,5 +1,6 @@
 #include "engine/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -87,10 +88,12 @@ std::string to_utf8(std::string_view bytes) {
   return out;
 }
 
-std::string to_windows_1252(std::string_view utf8) {
-  if (!is_valid_utf8(utf8)) return std::string(utf8);
-  std::string out;
-  out.reserve(utf8.size());
+void append_windows_1252(std::string& out, std::string_view utf8) {
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char ch) { return (ch & 0x80) == 0; });
+  if (ascii || !is_valid_utf8(utf8)) {
+    out += utf8;
+    return;
+  }
   for (std::size_t i = 0; i < utf8.size();) {
     const char32_t cp = next_code_point(utf8, i);
     char byte = '?';
@@ -102,7 +105,6 @@ std::string to_windows_1252(std::string_view utf8) {
     }
     out += byte;
   }
-  return out;
 }
 
 }  // namespace kolbex::engine

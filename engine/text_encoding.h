@@ -11,9 +11,9 @@ namespace kolbex::engine {
 bool is_valid_utf8(std::string_view bytes);
 std::string to_utf8(std::string_view bytes);
 
-// The single-byte Windows-1252 form of a UTF-8 text, one byte per character, for files that other
+// Appends the single-byte Windows-1252 form of a UTF-8 text, one byte per character, for files that other
 // programs read as single-byte text. A character Windows-1252 cannot hold becomes "?"; bytes that are not
 // UTF-8 are taken to be single-byte text already and kept.
-std::string to_windows_1252(std::string_view utf8);
+void append_windows_1252(std::string& out, std::string_view utf8);
 
 }  // namespace kolbex::engine

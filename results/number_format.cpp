@@ -110,28 +110,28 @@ bool scaled_integer(double magnitude, int decimals, std::uint64_t& scaled) {
 
 void append_grouped_fixed(std::string& out, double x, int decimals) {
   if (!std::isfinite(x)) return;
-  char buffer[400];
-  const char* first = buffer;
-  const char* last;
   std::uint64_t scaled = 0;
   if (scaled_integer(std::fabs(x), decimals, scaled)) {
-    // The digits of the scaled integer, with at least one before the point, and the point inserted.
-    char digits[24];
-    const auto r = std::to_chars(digits, digits + sizeof digits, scaled);
-    char* p = buffer;
-    for (auto n = r.ptr - digits; n <= decimals; ++n) *p++ = '0';
-    p = std::copy(digits, r.ptr, p);
-    if (decimals > 0) {
-      std::memmove(p - decimals + 1, p - decimals, static_cast<std::size_t>(decimals));
-      p[-decimals] = '.';
-      ++p;
+    // Written backwards from the last decimal: the decimals, the point, the grouped integer digits
+    // (at least one) and the sign unless the value rounds to zero.
+    char buffer[48];
+    char* p = buffer + sizeof buffer;
+    const bool zero = scaled == 0;
+    for (int i = 0; i < decimals; ++i, scaled /= 10) *--p = static_cast<char>('0' + scaled % 10);
+    if (decimals > 0) *--p = '.';
+    for (int n = 0; n == 0 || scaled != 0; ++n, scaled /= 10) {
+      if (n != 0 && n % 3 == 0) *--p = ',';
+      *--p = static_cast<char>('0' + scaled % 10);
     }
-    last = p;
-  } else {
-    const auto r = fixed_digits(buffer, buffer + sizeof buffer, std::fabs(x), decimals);
-    if (r.ec != std::errc{}) return;
-    last = r.ptr;
+    if (std::signbit(x) && !zero) *--p = '-';
+    out.append(p, static_cast<std::size_t>(buffer + sizeof buffer - p));
+    return;
   }
+  char buffer[400];
+  const auto r = fixed_digits(buffer, buffer + sizeof buffer, std::fabs(x), decimals);
+  if (r.ec != std::errc{}) return;
+  const char* first = buffer;
+  const char* last = r.ptr;
   if (std::signbit(x) && !all_zero_digits(first, last)) out += '-';
   const char* point = decimals > 0 ? last - decimals - 1 : last;
   append_grouped(out, first, static_cast<std::size_t>(point - first));
@@ -153,6 +153,23 @@ void append_general(std::string& out, double x) {
     return;
   }
   const double magnitude = std::fabs(x);
+  if (magnitude >= 1e-4 && magnitude < 1e15) {
+    // The shortest fixed text that reads back as x is the answer when it has at most 15 significant
+    // digits, as entered values usually do.
+    char buffer[40];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed);
+    int significant = 0;
+    bool leading = true;
+    for (const char* p = buffer; p != r.ptr; ++p) {
+      if (*p < '0' || *p > '9') continue;
+      if (*p != '0') leading = false;
+      if (!leading) ++significant;
+    }
+    if (significant <= 15) {
+      out.append(buffer, r.ptr);
+      return;
+    }
+  }
   const Significant s = significant_digits(magnitude);
   if (x < 0) out += '-';
   if (magnitude >= 1e-4 && magnitude < 1e15) {
