@@ -87,25 +87,30 @@ double td91(const BiotitePair& p, const RunOptions&) {
 }
 
 // Bhattacharya, A., Mohanty, L., Maji, A., Sen, S.K. & Raith, M. (1992) Contributions to Mineralogy and
-// Petrology 111, 87-93, with the garnet mixing model of Hackler & Wood.
-double tdb92hw84(const BiotitePair& p, const RunOptions&) {
+// Petrology 111, 87-93. Their two forms differ only in the constants of the garnet mixing model.
+struct MixingModel {
+  double constant;  // the numerator's constant term
+  double MgMg, FeFe, FeMg, CaMgFe,
+      Dbt;             // coefficients of XMg^2, XFe^2, XFe XMg (1 - XMn), XCa (XMg - XFe), Dbt
+  double denominator;  // the denominator's constant term
+};
+double bhattacharya_1992(const BiotitePair& p, const MixingModel& m) {
   const GarnetFractions& g = p.garnet.x;
-  return div(20286 + 19.3 * p.Pbt -
-                 (2080 * g.XMg * g.XMg + 6350 * g.XFe * g.XFe + 13807 * g.XCa * (1 - g.XMn) -
-                  8540 * g.XFe * g.XMg * (1 - g.XMn) + 4215 * g.XCa * (g.XMg - g.XFe) + 4441 * Dbt(p)),
-             8.3143 * ln(Q(p)) + 13.138 + 6.276 * g.XCa * (1 - g.XMn)) -
+  return div(m.constant + 19.3 * p.Pbt -
+                 (m.MgMg * g.XMg * g.XMg + m.FeFe * g.XFe * g.XFe + 13807 * g.XCa * (1 - g.XMn) -
+                  m.FeMg * g.XFe * g.XMg * (1 - g.XMn) + m.CaMgFe * g.XCa * (g.XMg - g.XFe) + m.Dbt * Dbt(p)),
+             8.3143 * ln(Q(p)) + m.denominator + 6.276 * g.XCa * (1 - g.XMn)) -
          273;
 }
 
-// Bhattacharya, A., Mohanty, L., Maji, A., Sen, S.K. & Raith, M. (1992) Contributions to Mineralogy and
-// Petrology 111, 87-93, with the garnet mixing model of Ganguly & Saxena (1984).
+// Bhattacharya et al. (1992) with the garnet mixing parameters of Hackler & Wood.
+double tdb92hw84(const BiotitePair& p, const RunOptions&) {
+  return bhattacharya_1992(p, {20286, 2080, 6350, 8540, 4215, 4441, 13.138});
+}
+
+// Bhattacharya et al. (1992) with the garnet mixing parameters of Ganguly & Saxena (1984).
 double tdb92gs84(const BiotitePair& p, const RunOptions&) {
-  const GarnetFractions& g = p.garnet.x;
-  return div(13538 + 19.3 * p.Pbt -
-                 (837 * g.XMg * g.XMg + 10460 * g.XFe * g.XFe + 13807 * g.XCa * (1 - g.XMn) -
-                  19246 * g.XFe * g.XMg * (1 - g.XMn) + 5648.5 * g.XCa * (g.XMg - g.XFe) + 7972 * Dbt(p)),
-             8.3143 * ln(Q(p)) + 6.778 + 6.276 * g.XCa * (1 - g.XMn)) -
-         273;
+  return bhattacharya_1992(p, {13538, 837, 10460, 19246, 5648.5, 7972, 6.778});
 }
 
 }  // namespace

@@ -170,7 +170,9 @@ TEST(ExchangeThermometry, OptionsAndPressureChangeOnlyTheirCalibrations) {
 
 // The clinopyroxene columns show the calibration their headings name: TL98 is Liu (1998), whose pressure
 // factor is 1 at 22 kbar; TKR00 is Krogh Ravna (2000); TN09 is Nakamura (2009), which alone responds to
-// the clinopyroxene's total Fe and Al, with -462 (XMg - XFe of clinopyroxene) in its numerator.
+// the clinopyroxene's total Fe and Al. Nakamura's abstract (Journal of Metamorphic Geology 27, 495-508)
+// gives the term as 462 (XMg - XFe of clinopyroxene), with XMg = Mg / (Al + Fe(total) + Mg) and
+// XFe = Fe2+ / (Al + Fe(total) + Mg).
 TEST(ExchangeThermometry, ClinopyroxeneColumnsShowTheirNamedCalibrations) {
   engine::AnalysisRecord r = partners();
   r.PGrtCpx = 22;
