@@ -14,19 +14,6 @@ constexpr std::array<char16_t, 32> cp1252_high = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void append_utf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 // Reads the code point that starts at s[i] of a valid UTF-8 text and moves i past it.
 char32_t next_code_point(std::string_view s, std::size_t& i) {
   const auto b = static_cast<std::uint8_t>(s[i++]);
@@ -38,6 +25,33 @@ char32_t next_code_point(std::string_view s, std::size_t& i) {
 }
 
 }  // namespace
+
+void append_utf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+void remove_last_character(std::string& text) {
+  if (text.empty()) return;
+  std::size_t start = text.size() - 1;
+  // Step back over continuation bytes to the first byte of the last character.
+  while (start > 0 && (static_cast<std::uint8_t>(text[start]) & 0xC0) == 0x80 && text.size() - start < 4)
+    --start;
+  text.erase(start);
+}
 
 bool is_valid_utf8(std::string_view s) {
   std::size_t i = 0;
@@ -104,6 +118,25 @@ void append_windows_1252(std::string& out, std::string_view utf8) {
         if (cp1252_high[k] == cp) byte = static_cast<char>(0x80 + k);
     }
     out += byte;
+  }
+}
+
+std::string latin1_to_utf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (char ch : bytes) append_utf8(out, static_cast<std::uint8_t>(ch));
+  return out;
+}
+
+void append_latin1(std::string& out, std::string_view utf8) {
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char ch) { return (ch & 0x80) == 0; });
+  if (ascii || !is_valid_utf8(utf8)) {
+    out += utf8;
+    return;
+  }
+  for (std::size_t i = 0; i < utf8.size();) {
+    const char32_t cp = next_code_point(utf8, i);
+    out += cp <= 0xFF ? static_cast<char>(cp) : '?';
   }
 }
 

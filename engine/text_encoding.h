@@ -11,9 +11,20 @@ namespace kolbex::engine {
 bool is_valid_utf8(std::string_view bytes);
 std::string to_utf8(std::string_view bytes);
 
+// Appends the UTF-8 form of a Unicode code point.
+void append_utf8(std::string& out, char32_t code_point);
+// Removes the last character of a UTF-8 text (all its bytes); an empty text stays empty.
+void remove_last_character(std::string& text);
+
 // Appends the single-byte Windows-1252 form of a UTF-8 text, one byte per character, for files that other
 // programs read as single-byte text. A character Windows-1252 cannot hold becomes "?"; bytes that are not
 // UTF-8 are taken to be single-byte text already and kept.
 void append_windows_1252(std::string& out, std::string_view utf8);
+
+// Latin-1 (ISO 8859-1), the single-byte text of data set files: every byte is the character of the same
+// number, so any file reads in and writes back byte for byte. Writing, a character beyond U+00FF becomes
+// "?"; bytes that are not UTF-8 are kept as they are.
+std::string latin1_to_utf8(std::string_view bytes);
+void append_latin1(std::string& out, std::string_view utf8);
 
 }  // namespace kolbex::engine

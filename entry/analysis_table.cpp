@@ -2,10 +2,19 @@
 
 #include <algorithm>
 
+#include "engine/text_encoding.h"
+
 namespace kolbex::entry {
 namespace {
 
 const std::string empty_text;
+
+// A character a key puts into a cell: not a control code (C0, DEL, C1), not a lone surrogate, and a
+// Unicode code point at all.
+bool is_typed_character(char32_t code) {
+  return code >= 32 && !(code >= 0x7F && code <= 0x9F) && !(code >= 0xD800 && code <= 0xDFFF) &&
+         code <= 0x10FFFF;
+}
 
 }  // namespace
 
@@ -53,6 +62,42 @@ AnalysisTable::Block AnalysisTable::selected_block() const {
 
 void AnalysisTable::clear() {
   for (std::string& s : cells_) s.clear();
+}
+
+bool AnalysisTable::insert_row(int row) {
+  if (row < 1 || row >= rows_) return false;
+  cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 0)),
+                static_cast<std::size_t>(columns_), std::string());
+  ++rows_;
+  return true;
+}
+
+bool AnalysisTable::remove_row(int row) {
+  if (rows_ <= 2 || row < 1 || row >= rows_) return false;
+  const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 0));
+  cells_.erase(first, first + columns_);
+  --rows_;
+  current_.row = std::min(current_.row, rows_ - 1);
+  selection_end_.row = std::min(selection_end_.row, rows_ - 1);
+  return true;
+}
+
+void AnalysisTable::type_character(char32_t code) {
+  if (code == 13 || code == 9) {
+    if (current_.column + 1 <= columns_ - 1) {
+      ++current_.column;
+    } else {
+      current_.row = current_.row == rows_ - 1 ? 1 : current_.row + 1;
+      current_.column = 0;
+    }
+    selection_end_ = current_;
+  } else if (code == 8) {
+    if (inside(current_.row, current_.column))
+      engine::remove_last_character(cells_[index(current_.row, current_.column)]);
+  } else if (is_typed_character(code)) {
+    if (inside(current_.row, current_.column))
+      engine::append_utf8(cells_[index(current_.row, current_.column)], code);
+  }
 }
 
 std::string AnalysisTable::read_clip_text() const {

@@ -51,6 +51,21 @@ class AnalysisTable : public engine::CellSource {
   // Empties every cell, headings and row numbers included.
   void clear();
 
+  // Inserts a row of empty cells (its row-number cell included) as row `row`, moving that row and the
+  // rows below it down by one; R grows by one. Only an analysis row can be the place. Row numbers are
+  // not rewritten.
+  bool insert_row(int row);
+  // Removes analysis row `row` while the table has at least two analysis rows; the rows below move up
+  // and R shrinks by one. The current cell and selection end stay inside the table.
+  bool remove_row(int row);
+
+  // A character typed into the table, by its code. Enter (13) and Tab (9) move on: one column to the
+  // right, or from the last column to column 0 of the next row (of row 1 after the last row).
+  // Backspace (8) removes the last character of the current cell. Other control codes (below 32, DEL
+  // and the C1 controls, which no printable key produces) change nothing. Every other character is
+  // appended to the current cell: there is no caret.
+  void type_character(char32_t code);
+
   // The clip text of the selected block: TAB between the cells of a row, CR between rows, nothing
   // after the last cell.
   std::string read_clip_text() const;

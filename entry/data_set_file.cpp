@@ -1,5 +1,6 @@
 #include "entry/data_set_file.h"
 
+#include <algorithm>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -16,16 +17,12 @@ void select_data_block(AnalysisTable& table) { table.select_block({1, 1}, {table
 
 std::string data_set_text(AnalysisTable& table) {
   select_data_block(table);
-  const std::string clip = table.read_clip_text();
+  std::string clip = table.read_clip_text();
+  std::replace(clip.begin(), clip.end(), '"', '\'');
   std::string text;
   text.reserve(clip.size() + 4);
   text += '"';
-  for (char ch : clip) {
-    if (ch == '"')
-      text += "''";
-    else
-      text += ch;
-  }
+  engine::append_latin1(text, clip);
   text += "\"\r\n";
   return text;
 }
@@ -38,7 +35,7 @@ std::string data_set_record(std::string_view bytes) {
     end = bytes.find('"', ++start);
   else
     end = bytes.find_first_of(",\r\n", start);
-  return engine::to_utf8(
+  return engine::latin1_to_utf8(
       bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 

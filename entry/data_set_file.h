@@ -10,11 +10,12 @@
 namespace kolbex::entry {
 
 // A data set file (".gsg") holds one record: a double quote, the clip text of the table's block rows 1
-// to R-1, columns 1 to 64, a double quote, CR LF. Cell texts are stored exactly as they stand (UTF-8);
-// there is no header, no version mark and no count.
+// to R-1, columns 1 to 64, a double quote, CR LF. One byte per character, Latin-1: a character beyond
+// U+00FF is written as "?", and every file the program writes reads back byte for byte. There is no
+// header, no version mark and no count.
 //
 // The format has no escape for a double quote: a reader stops at the first one. So that a file always
-// reads back whole, the writer stores each double quote of a cell as two apostrophes ('').
+// reads back whole, the writer stores each double quote of a cell as an apostrophe.
 
 // The data set file of the table's block (1, 1) to (R-1, C-1), which becomes the selected block.
 std::string data_set_text(AnalysisTable& table);
@@ -22,7 +23,7 @@ std::string data_set_text(AnalysisTable& table);
 // The clip text of a data set file's bytes. Leading spaces are skipped; after an opening quote the
 // record runs to the next quote (to the end of the file when there is none) and anything after the
 // closing quote is ignored; a file without the opening quote gives its text up to the first comma, CR
-// or LF. Non-UTF-8 text is read as Windows-1252.
+// or LF. Bytes are read as Latin-1.
 std::string data_set_record(std::string_view bytes);
 
 // Selects the block (1, 1) to (R-1, C-1) and places the record of a data set file's bytes into it by

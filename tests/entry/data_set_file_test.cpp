@@ -65,14 +65,33 @@ TEST(DataSetFile, RoundTripKeepsEveryText) {
 }
 
 // The format cannot hold a double quote: one would end the record and lose every cell after it.
-TEST(DataSetFile, DoubleQuotesAreWrittenAsTwoApostrophes) {
+TEST(DataSetFile, DoubleQuotesAreWrittenAsApostrophes) {
   AnalysisTable t;
   t.set_text(1, 1, "grain \"A\"");
   t.set_text(300, 64, "last");
   AnalysisTable back;
   read(back, written(t));
-  EXPECT_EQ(back.text(1, 1), "grain ''A''");
+  EXPECT_EQ(back.text(1, 1), "grain 'A'");
   EXPECT_EQ(back.text(300, 64), "last");
+}
+
+// One byte per character in Latin-1: what Latin-1 holds is written as its byte, anything else as "?",
+// and the bytes of any file read back and written again unchanged.
+TEST(DataSetFile, TextIsLatin1OneBytePerCharacter) {
+  AnalysisTable t;
+  t.set_text(1, 1, "Grün µm");
+  t.set_text(1, 2, "α-Fe €");
+  const std::string file = written(t);
+  EXPECT_EQ(file.substr(0, 16), "\"Gr\xfcn \xb5m\t?-Fe ?\t");
+
+  std::string all_bytes = "\"";
+  for (int b = 1; b < 256; ++b)
+    if (b != '"' && b != '\t' && b != '\r' && b != '\n') all_bytes += static_cast<char>(b);
+  all_bytes += std::string(63, '\t') + '\r';
+  AnalysisTable u;
+  read(u, all_bytes + std::string(298, '\r') + std::string(63 * 298, '\t') + "\"\r\n");
+  std::string again = written(u);
+  EXPECT_EQ(again.substr(0, all_bytes.size()), all_bytes);
 }
 
 TEST(DataSetFile, ReadsRecordsNotWrittenByKolbex) {
@@ -88,7 +107,11 @@ TEST(DataSetFile, ReadsRecordsNotWrittenByKolbex) {
       {"no opening quote: up to the first comma", "x\ty,z\tw", {{1, 1, "x"}, {1, 2, "y"}, {1, 3, "kept"}}},
       {"no opening quote: up to the first line end", "x\ty\r\nz", {{1, 1, "x"}, {1, 2, "y"}, {2, 1, "kept"}}},
       {"an empty file places nothing", "", {{1, 1, "kept"}}},
-      {"Windows-1252 text", "\"Gr\xfcn \xb5m\"", {{1, 1, "Grün µm"}}},
+      {"Latin-1 text", "\"Gr\xfcn \xb5m\x80\"", {{1, 1, "Grün µm\u0080"}}},
+      {"only a quote", "\"", {{1, 1, ""}, {1, 2, "kept"}}},
+      {"NUL bytes are characters",
+       std::string("\"a\0b\tc\"", 7),
+       {{1, 1, std::string("a\0b", 3)}, {1, 2, "c"}}},
       {"a line longer than 64 cells", "\"" + std::string(70, '\t') + "x\"", {{1, 64, ""}, {2, 1, "kept"}}},
       {"more lines than the table", "\"" + std::string(305, '\r') + "\"", {{300, 1, ""}}},
   };
@@ -103,6 +126,17 @@ TEST(DataSetFile, ReadsRecordsNotWrittenByKolbex) {
     read(t, c.bytes);
     for (const auto& [r, col, text] : c.cells) EXPECT_EQ(t.text(r, col), text) << r << ", " << col;
   }
+}
+
+// Ten megabytes of TABs on one line: the first 64 cells are emptied, the rest is dropped.
+TEST(DataSetFile, HugeLineIsCutAtTheTableEdge) {
+  AnalysisTable t;
+  t.set_text(1, 64, "x");
+  t.set_text(2, 1, "kept");
+  read(t, "\"" + std::string(10 * 1024 * 1024, '\t') + "\"");
+  EXPECT_EQ(t.text(1, 64), "");
+  EXPECT_EQ(t.text(2, 1), "kept");
+  EXPECT_EQ(t.R(), 301);
 }
 
 TEST(DataSetFile, AnyBytesReadWithoutACrash) {
