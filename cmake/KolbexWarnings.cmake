@@ -20,3 +20,12 @@ function(kolbex_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC kolbex_options)
 endfunction()
+
+# kolbex_ui_library(<name> <sources>...): a Qt Widgets library (meta-object code generated); only these
+# libraries, the program and the window tests see Qt.
+function(kolbex_ui_library name)
+  add_library(${name} STATIC ${ARGN})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC kolbex_options Qt6::Widgets)
+endfunction()

@@ -64,6 +64,12 @@ void AnalysisTable::clear() {
   for (std::string& s : cells_) s.clear();
 }
 
+void AnalysisTable::clear_selected_block() {
+  const auto [top, left, bottom, right] = selected_block();
+  for (int r = std::max(top, 0); r <= bottom && r < rows_; ++r)
+    for (int c = std::max(left, 0); c <= right && c < columns_; ++c) cells_[index(r, c)].clear();
+}
+
 bool AnalysisTable::insert_row(int row) {
   if (row < 1 || row >= rows_) return false;
   cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 0)),

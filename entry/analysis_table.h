@@ -50,6 +50,8 @@ class AnalysisTable : public engine::CellSource {
 
   // Empties every cell, headings and row numbers included.
   void clear();
+  // Empties every cell of the selected block.
+  void clear_selected_block();
 
   // Inserts a row of empty cells (its row-number cell included) as row `row`, moving that row and the
   // rows below it down by one; R grows by one. Only an analysis row can be the place. Row numbers are

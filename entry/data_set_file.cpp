@@ -53,8 +53,9 @@ bool write_data_set(AnalysisTable& table, std::ostream& out, std::string& error)
   return false;
 }
 
-bool write_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error) {
-  return write_file_replacing(path, data_set_text(table), error);
+bool write_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                    int* os_error) {
+  return write_file_replacing(path, data_set_text(table), error, os_error);
 }
 
 bool read_data_set(AnalysisTable& table, std::istream& in, std::string& error) {
@@ -68,9 +69,10 @@ bool read_data_set(AnalysisTable& table, std::istream& in, std::string& error) {
   return true;
 }
 
-bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error) {
+bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                   int* os_error) {
   std::string bytes;
-  if (!read_file_bytes(path, bytes, error)) {
+  if (!read_file_bytes(path, bytes, error, os_error)) {
     select_data_block(table);
     return false;
   }

@@ -31,11 +31,14 @@ std::string data_set_record(std::string_view bytes);
 // text. A file holding nothing but spaces places nothing. The block stays selected.
 void place_data_set(AnalysisTable& table, std::string_view bytes);
 
-// write_data_set and read_data_set for a stream or a file; false with the reason in `error`. A file is
-// replaced only once the whole data set has been written (see write_file_replacing).
+// write_data_set and read_data_set for a stream or a file; false with the reason in `error` (and for a
+// file the system's error number in `os_error` when given). A file is replaced only once the whole data
+// set has been written (see write_file_replacing).
 bool write_data_set(AnalysisTable& table, std::ostream& out, std::string& error);
-bool write_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error);
+bool write_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                    int* os_error = nullptr);
 bool read_data_set(AnalysisTable& table, std::istream& in, std::string& error);
-bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error);
+bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                   int* os_error = nullptr);
 
 }  // namespace kolbex::entry

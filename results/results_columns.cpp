@@ -270,4 +270,14 @@ constexpr std::array<ResultsColumn, results_column_count> results_columns = std:
 });
 // clang-format on
 
+std::optional<HeadingColour> results_heading_colour(int c) {
+  if (c >= 142 && c <= 146) return HeadingColour{224, 255, 255};  // biotite inputs
+  if (c >= 147 && c <= 156) return HeadingColour{204, 255, 255};  // garnet-biotite temperatures
+  if (c >= 158 && c <= 162) return HeadingColour{230, 255, 204};  // clinopyroxene inputs
+  if (c >= 163 && c <= 172) return HeadingColour{204, 255, 52};   // garnet-clinopyroxene temperatures
+  if (c >= 174 && c <= 177) return HeadingColour{255, 235, 255};  // orthopyroxene inputs
+  if (c >= 178 && c <= 187) return HeadingColour{255, 220, 255};  // garnet-orthopyroxene temperatures
+  return std::nullopt;
+}
+
 }  // namespace kolbex::results

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "results/run_context.h"
@@ -33,5 +35,11 @@ struct ResultsColumn {
 
 inline constexpr int results_column_count = 188;
 extern const std::array<ResultsColumn, results_column_count> results_columns;
+
+// The background of a heading cell (row 1) in the partner-mineral and thermometer blocks.
+struct HeadingColour {
+  std::uint8_t red, green, blue;
+};
+std::optional<HeadingColour> results_heading_colour(int column);
 
 }  // namespace kolbex::results

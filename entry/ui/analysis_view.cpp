@@ -1,0 +1,127 @@
+#include "entry/ui/analysis_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace kolbex::entry {
+
+AnalysisView::AnalysisView(AnalysisTableModel& model, QWidget* parent)
+    : shell::GridView(parent), model_(model) {
+  setModel(&model_);
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { takeGridSelection(); });
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { takeGridSelection(); });
+  connect(&model_, &QAbstractItemModel::modelReset, this, [this] { showTableSelection(); });
+}
+
+void AnalysisView::takeGridSelection() {
+  if (syncing_) return;
+  const QModelIndex moved = selectionModel()->currentIndex();
+  if (!moved.isValid()) return;
+  // The corner opposite the moved one, within the selected range that holds it.
+  QModelIndex anchor = moved;
+  for (const QItemSelectionRange& range : selectionModel()->selection()) {
+    if (!range.contains(moved)) continue;
+    anchor = model_.index(moved.row() == range.top() ? range.bottom() : range.top(),
+                          moved.column() == range.left() ? range.right() : range.left());
+    break;
+  }
+  AnalysisTable& table = model_.table();
+  table.select_block({anchor.row() + 1, anchor.column() + 1}, {moved.row() + 1, moved.column() + 1});
+}
+
+void AnalysisView::showTableSelection() {
+  const AnalysisTable& table = model_.table();
+  const CellPosition current = table.current(), end = table.selection_end();
+  syncing_ = true;
+  const bool in_grid = current.row >= 1 && current.column >= 1 && end.row >= 1 && end.column >= 1;
+  if (in_grid) {
+    const QModelIndex first = model_.indexOf(current), last = model_.indexOf(end);
+    selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+  } else {
+    // A heading or row-number cell is current: the grid shows the part of the block inside it, if any.
+    selectionModel()->clearCurrentIndex();
+    const int top = std::max(1, std::min(current.row, end.row)), bottom = std::max(current.row, end.row);
+    const int left = std::max(1, std::min(current.column, end.column)),
+              right = std::max(current.column, end.column);
+    if (top <= bottom && left <= right)
+      selectionModel()->select(
+          QItemSelection(model_.index(top - 1, left - 1), model_.index(bottom - 1, right - 1)),
+          QItemSelectionModel::ClearAndSelect);
+    else
+      selectionModel()->clearSelection();
+  }
+  syncing_ = false;
+  if (current.row >= 1 && current.column >= 1) scrollTo(model_.indexOf(current));
+}
+
+void AnalysisView::type(char32_t code) {
+  AnalysisTable& table = model_.table();
+  const CellPosition before = table.current();
+  table.type_character(code);
+  if (table.current() == before)
+    model_.cellChanged(before);
+  else
+    showTableSelection();
+}
+
+void AnalysisView::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: type(13); return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: type(9); return;
+    case Qt::Key_Backspace: type(8); return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End: QTableView::keyPressEvent(event); return;
+    default: break;
+  }
+  // With Ctrl a letter gives a control code, which changes no cell (the Ctrl shortcuts never get here).
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  const bool control =
+      ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) || (mods & Qt::MetaModifier);
+  const QString text = event->text();
+  if (text.isEmpty() || control) {
+    event->ignore();
+    return;
+  }
+  for (char32_t code : text.toUcs4()) type(code);
+}
+
+// Taking the focus, a grid makes its first cell current when none is; the table's current cell (a
+// heading, say) stays what it is.
+void AnalysisView::focusInEvent(QFocusEvent* event) {
+  syncing_ = true;
+  QTableView::focusInEvent(event);
+  syncing_ = false;
+  showTableSelection();
+}
+
+void AnalysisView::mousePressEvent(QMouseEvent* event) {
+  // The grid's own selection handling first, but a right press keeps the selection for the menu.
+  if (event->button() != Qt::RightButton) QTableView::mousePressEvent(event);
+  const CellPosition current = model_.table().current();
+  edit_buffer_ = model_.table().text(current.row, current.column);
+  if (event->button() == Qt::RightButton) emit popupRequested(event->globalPosition().toPoint());
+}
+
+void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
+  QTableView::mouseReleaseEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  // A click: the current cell takes the edit buffer's text (the text it was pressed with).
+  const CellPosition current = model_.table().current();
+  if (model_.table().text(current.row, current.column) != edit_buffer_) {
+    model_.table().set_text(current.row, current.column, edit_buffer_);
+    model_.cellChanged(current);
+  }
+}
+
+}  // namespace kolbex::entry

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPoint>
+
+#include <string>
+
+#include "entry/ui/analysis_table_model.h"
+#include "shell/ui/grid_view.h"
+
+namespace kolbex::entry {
+
+// The analysis grid as an editor without a cell editor: keys reach the table by its rules (typing
+// appends, Backspace removes the last character, Enter and Tab move on) and the table's current cell and
+// selection end are the grid's. The current cell is the corner a selection started from, the selection
+// end the corner that moved (with the mouse or Shift and the arrow keys).
+class AnalysisView : public shell::GridView {
+  Q_OBJECT
+ public:
+  AnalysisView(AnalysisTableModel& model, QWidget* parent = nullptr);
+
+  // Shows the table's current cell and selected block in the grid (after a command set them).
+  void showTableSelection();
+  // The hidden edit buffer: the text of the cell last pressed.
+  const std::string& editBuffer() const { return edit_buffer_; }
+
+ signals:
+  // A right button press: the window opens its "Edit" menu there (global position).
+  void popupRequested(QPoint global_position);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
+ private:
+  void takeGridSelection();
+  void type(char32_t code);
+
+  AnalysisTableModel& model_;
+  std::string edit_buffer_;
+  bool syncing_ = false;
+};
+
+}  // namespace kolbex::entry

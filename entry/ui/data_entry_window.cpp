@@ -1,0 +1,562 @@
+#include "entry/ui/data_entry_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "entry/data_set_file.h"
+#include "entry/grid_layout.h"
+#include "entry/ui/analysis_table_model.h"
+#include "entry/ui/analysis_view.h"
+#include "results/calculation_run.h"
+#include "results/ui/results_window.h"
+#include "shell/failure.h"
+#include "shell/ui/about_window.h"
+#include "shell/ui/garnet_picture.h"
+#include "shell/ui/help_window.h"
+#include "shell/ui/icons.h"
+
+namespace kolbex::entry {
+namespace {
+
+// The edit buffer is 238 twips high; New File makes it the table's minimum row height.
+constexpr int edit_buffer_height = 238;
+// The run reads rows 1 to 300 of the analysis table.
+constexpr int run_row_limit = 300;
+
+const QString data_set_filter = QStringLiteral("Garnet(*.gsg) |*.gsg");
+const QString save_filter = QStringLiteral("Garnet files(*.gsg) |*.gsg");
+
+std::filesystem::path path_of(const QString& name) { return std::filesystem::path(name.toStdString()); }
+
+}  // namespace
+
+DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path working_folder,
+                                 QWidget* parent)
+    : QMainWindow(parent),
+      desktop_(desktop),
+      folder_(std::move(working_folder)),
+      model_(std::make_unique<AnalysisTableModel>(table_)),
+      report_(shell::ReportingWindow::data_entry, desktop.messages) {
+  setObjectName(QStringLiteral("kkj"));
+  setWindowTitle(QStringLiteral("K o l b e x") + QString(10, u' '));
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  auto* heading = new QHBoxLayout;
+  pictures_[0] = new shell::GarnetPicture(QColor(150, 20, 40), central);
+  pictures_[1] = new shell::GarnetPicture(QColor(200, 120, 30), central);
+  auto* titles = new QVBoxLayout;
+  title_ = new QLabel(central);
+  title_->setObjectName(QStringLiteral("Label3"));
+  QFont big = title_->font();
+  big.setPointSizeF(big.pointSizeF() * 1.6);
+  big.setBold(true);
+  title_->setFont(big);
+  titles->addWidget(title_);
+  titles->addWidget(new QLabel(QStringLiteral("A Windows Program for Garnet Supergroup Minerals"), central));
+  heading->addWidget(pictures_[0]);
+  heading->addLayout(titles, 1);
+  heading->addWidget(pictures_[1]);
+  layout->addLayout(heading);
+
+  startup_panel_ = new QWidget(central);
+  startup_panel_->setObjectName(QStringLiteral("startupPanel"));
+  auto* startup = new QVBoxLayout(startup_panel_);
+  auto* name = new QLabel(QStringLiteral("K o l b e x"), startup_panel_);
+  QFont huge = name->font();
+  huge.setPointSizeF(huge.pointSizeF() * 3);
+  huge.setBold(true);
+  name->setFont(huge);
+  name->setAlignment(Qt::AlignCenter);
+  startup->addStretch();
+  startup->addWidget(name);
+  auto* functions = new QLabel(
+      QStringLiteral(
+          "Formula calculation  ·  Classification (Grew et al. 2013)  ·  30 Fe-Mg exchange geothermometers"),
+      startup_panel_);
+  functions->setAlignment(Qt::AlignCenter);
+  startup->addWidget(functions);
+  startup->addStretch();
+  layout->addWidget(startup_panel_, 1);
+
+  view_ = new AnalysisView(*model_, central);
+  view_->setObjectName(QStringLiteral("analysisTable"));
+  view_->setMinimumRowHeightTwips(edit_buffer_height);
+  layout->addWidget(view_, 1);
+  setCentralWidget(central);
+  connect(view_, &AnalysisView::popupRequested, this, [this](QPoint at) {
+    edit_menu_->popup(QPoint(at.x() - edit_menu_->sizeHint().width() / 2, at.y()));
+  });
+
+  buildMenus();
+  buildToolbar();
+  buildStatusBar();
+  // F1 anywhere in the program opens the help.
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  f1->setContext(Qt::ApplicationShortcut);
+  connect(f1, &QShortcut::activated, this, [] { shell::open_help(); });
+
+  // The window is created in the start-up state, its table laid out and hidden.
+  capCell();
+  setTitle(QStringLiteral("Start-up Screen"));
+  apply(EntryCommand::created);
+  for (auto* picture : pictures_) picture->hide();
+  resize(1100, 700);
+}
+
+DataEntryWindow::~DataEntryWindow() {
+  view_->setModel(nullptr);
+  if (results_) results_->close();
+}
+
+QAction* DataEntryWindow::entry(QMenu* menu, const QString& caption, const char* name,
+                                const QKeySequence& shortcut, void (DataEntryWindow::*handler)()) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromLatin1(name));
+  if (!shortcut.isEmpty()) {
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+  }
+  if (handler) connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  return action;
+}
+
+void DataEntryWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  mnuNewFile_ = entry(file, QStringLiteral("New File"), "mnuNewFile", QKeySequence(QStringLiteral("Ctrl+N")),
+                      &DataEntryWindow::mnuNewFile);
+  mnuOpenFile_ = entry(file, QStringLiteral("Open File"), "mnuOpenFile",
+                       QKeySequence(QStringLiteral("Ctrl+O")), &DataEntryWindow::mnuOpenFile);
+  mnuSaveAs_ = entry(file, QStringLiteral("Save As"), "mnuSaveAs", QKeySequence(QStringLiteral("Ctrl+S")),
+                     &DataEntryWindow::mnuSaveAs);
+  mnuClose_ = entry(file, QStringLiteral("Close"), "mnuClose", QKeySequence(QStringLiteral("Ctrl+C")),
+                    &DataEntryWindow::mnuClose);
+  file->addSeparator();
+  QMenu* load = file->addMenu(QStringLiteral("Open Excel File"));
+  load->menuAction()->setObjectName(QStringLiteral("mnuOEF"));
+  load->addSeparator();
+  // The workbook commands behind these four entries are not part of this window yet.
+  mnu9703_ = entry(load, QStringLiteral("1997 - 2003 Files (.xls)"), "mnu9703",
+                   QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
+  mnu07Later_ = entry(load, QStringLiteral("2007 - Later (.xlsx)"), "mnu07Later",
+                      QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
+  load->addSeparator();
+  QMenu* edit_workbook = file->addMenu(QStringLiteral("Edit Excel File"));
+  edit_workbook->menuAction()->setObjectName(QStringLiteral("mnuEEF"));
+  edit_workbook->addSeparator();
+  mnu9703e_ = entry(edit_workbook, QStringLiteral("1997 - 2003 Files (.xls)"), "mnu9703e",
+                    QKeySequence(QStringLiteral("Ctrl+F1")), nullptr);
+  mnu07Latere_ = entry(edit_workbook, QStringLiteral("2007 - Later (.xlsx)"), "mnu07Latere",
+                       QKeySequence(QStringLiteral("Ctrl+F2")), nullptr);
+  edit_workbook->addSeparator();
+  file->addSeparator();
+  mnuExit_ = entry(file, QStringLiteral("Exit"), "mnuExit", QKeySequence(QStringLiteral("Ctrl+X")),
+                   &DataEntryWindow::mnuExit);
+
+  edit_menu_ = menuBar()->addMenu(QStringLiteral("Edit"));
+  mnuClear_ = entry(edit_menu_, QStringLiteral("Clear All"), "mnuClear",
+                    QKeySequence(QStringLiteral("Ctrl+A")), &DataEntryWindow::mnuClear);
+  mnuDelete_ = entry(edit_menu_, QStringLiteral("Remove Row"), "mnuDelete",
+                     QKeySequence(QStringLiteral("Ctrl+D")), &DataEntryWindow::mnuDelete);
+  mnuEditInsertRow_ = entry(edit_menu_, QStringLiteral("Insert Row"), "mnuEditInsertRow",
+                            QKeySequence(QStringLiteral("Ctrl+I")), &DataEntryWindow::mnuEditInsertRow);
+  edit_menu_->addSeparator();
+  mnuEditCut_ = entry(edit_menu_, QStringLiteral("Cut"), "mnuEditCut", QKeySequence(QStringLiteral("Ctrl+T")),
+                      &DataEntryWindow::mnuEditCut);
+  mnuEditCopy_ = entry(edit_menu_, QStringLiteral("Copy"), "mnuEditCopy",
+                       QKeySequence(QStringLiteral("Ctrl+Y")), &DataEntryWindow::mnuEditCopy);
+  mnuEditPaste_ = entry(edit_menu_, QStringLiteral("Paste"), "mnuEditPaste",
+                        QKeySequence(QStringLiteral("Ctrl+P")), &DataEntryWindow::mnuEditPaste);
+  mnuEditDelete_ = entry(edit_menu_, QStringLiteral("Delete"), "mnuEditDelete",
+                         QKeySequence(QStringLiteral("Ctrl+L")), &DataEntryWindow::mnuEditDelete);
+  mnuEditSelectAll_ = entry(edit_menu_, QStringLiteral("Select All"), "mnuEditSelectAll",
+                            QKeySequence(QStringLiteral("Ctrl+E")), &DataEntryWindow::mnuEditSelectAll);
+  edit_menu_->addSeparator();
+
+  QMenu* calculate = menuBar()->addMenu(QStringLiteral("Calculate"));
+  mnuOpen_ = entry(calculate, QStringLiteral("Open File to Calculate"), "mnuOpen",
+                   QKeySequence(QStringLiteral("Ctrl+F")), &DataEntryWindow::mnuOpen);
+  mnuOpen_->setCheckable(true);
+  calculate->addSeparator();
+  mnuInputP_ =
+      entry(calculate,
+            QStringLiteral("Use Input P (kbar) for Pressure-independent  Garnet-Biotite Geothermometers"),
+            "mnuInputP", QKeySequence(QStringLiteral("Ctrl+R")), nullptr);
+  mnuInputP_->setCheckable(true);
+  calculate->addSeparator();
+  mnuGanguly79_ = entry(
+      calculate, QStringLiteral("Use Ganguly's (1979) Garnet-Clinopyroxene Geothermometer for T(oC) =< 1060"),
+      "mnuGanguly79", QKeySequence(QStringLiteral("Ctrl+U")), nullptr);
+  mnuGanguly79_->setCheckable(true);
+  calculate->addSeparator();
+
+  // "About" is a menu title that acts at once; opening "Help" already opens the help.
+  QAction* about = menuBar()->addAction(QStringLiteral("About"));
+  about->setObjectName(QStringLiteral("mnuAbout"));
+  connect(about, &QAction::triggered, this, &DataEntryWindow::mnuAbout);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("Help") + QString(10, u' '));
+  help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+  connect(help, &QMenu::aboutToShow, this, &DataEntryWindow::mnuHelp);
+  entry(help, QStringLiteral("Click Here for Help Index           F1"), "mnuHelpContents", {},
+        &DataEntryWindow::mnuHelp);
+}
+
+void DataEntryWindow::buildToolbar() {
+  toolbar_bar_ = addToolBar(QStringLiteral("Toolbar1"));
+  toolbar_bar_->setObjectName(QStringLiteral("Toolbar1"));
+  toolbar_bar_->setMovable(false);
+  struct Button {
+    int number;
+    const char* text;
+    shell::Icon icon;
+  };
+  const Button buttons[] = {
+      {1, "New", shell::Icon::new_file},
+      {2, "Open", shell::Icon::open_file},
+      {3, "Save", shell::Icon::save},
+      {4, "Close", shell::Icon::close},
+      {5, "Exit", shell::Icon::exit},
+      {7, "Cut", shell::Icon::cut},
+      {8, "Copy", shell::Icon::copy},
+      {9, "Paste", shell::Icon::paste},
+      {10, "Delete", shell::Icon::delete_cells},
+      {11, "Select All", shell::Icon::select_all},
+      {13, "Calculate", shell::Icon::calculate},
+      {15, "Load Excel (.xls)  into Grid", shell::Icon::load_workbook},
+      {16, "Load Excel (.xlsx)  into Grid", shell::Icon::load_workbook},
+      {17, "Edit Excel (.xls) File", shell::Icon::edit_workbook},
+      {18, "Edit Excel (.xlsx) File", shell::Icon::edit_workbook},
+      {20, "About", shell::Icon::about},
+      {21, "Help", shell::Icon::help},
+      {22, "Display Next Screen", shell::Icon::next_screen},
+  };
+  int next = 1;
+  for (const Button& b : buttons) {
+    for (; next < b.number; ++next) toolbar_bar_->addSeparator();  // 6, 12, 14 and 19
+    QAction* action = toolbar_bar_->addAction(shell::icon(b.icon), QString::fromLatin1(b.text));
+    action->setToolTip(QString::fromLatin1(b.text));
+    action->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.number));
+    const int number = b.number;
+    connect(action, &QAction::triggered, this, [this, number] { Toolbar1(number); });
+    toolbar_[static_cast<std::size_t>(b.number - 1)] = action;
+    next = b.number + 1;
+  }
+}
+
+void DataEntryWindow::buildStatusBar() {
+  file_panel_ = new QLabel(QStringLiteral("No Selected File"), this);
+  file_panel_->setObjectName(QStringLiteral("filePanel"));
+  file_panel_->setEnabled(false);
+  time_panel_ = new QLabel(this);
+  date_panel_ = new QLabel(this);
+  statusBar()->addWidget(file_panel_, 3);
+  statusBar()->addWidget(time_panel_, 1);
+  statusBar()->addWidget(date_panel_, 1);
+  statusBar()->addWidget(
+      new QLabel(QStringLiteral("Kolbex  ·  garnet-supergroup formulas, names and temperatures"), this), 3);
+  // Panels 2 and 3 keep the time and the date by themselves.
+  auto tick = [this] {
+    const QDateTime now = QDateTime::currentDateTime();
+    time_panel_->setText(QLocale().toString(now.time(), QLocale::ShortFormat));
+    date_panel_->setText(QLocale().toString(now.date(), QLocale::ShortFormat));
+  };
+  tick();
+  auto* clock = new QTimer(this);
+  connect(clock, &QTimer::timeout, this, tick);
+  clock->start(1000);
+}
+
+QString DataEntryWindow::titleText() const { return title_->text(); }
+
+results::ResultsWindow* DataEntryWindow::resultsWindow() const { return results_.data(); }
+
+void DataEntryWindow::setTitle(const QString& text) { title_->setText(text); }
+
+void DataEntryWindow::capCell() {
+  table_.capCell();
+  model_->tableChanged();
+  view_->setCornerText(QString::fromStdString(table_.text(0, 0)));
+  view_->setRowNumberWidthTwips(analysis_column_layout(0).width);
+  for (int c = 1; c < table_.C(); ++c) view_->setColumnWidthTwips(c - 1, analysis_column_layout(c).width);
+  view_->showTableSelection();
+}
+
+void DataEntryWindow::tableShown(bool shown) { view_->setVisible(shown); }
+
+void DataEntryWindow::setElement(EntryElement element, bool on) {
+  switch (element) {
+    case EntryElement::save_as_and_close:
+      mnuSaveAs_->setEnabled(on);
+      mnuClose_->setEnabled(on);
+      break;
+    case EntryElement::row_commands:
+      for (QAction* a : {mnuClear_, mnuDelete_, mnuEditInsertRow_}) a->setEnabled(on);
+      break;
+    case EntryElement::edit_commands:
+      for (QAction* a : {mnuEditCut_, mnuEditCopy_, mnuEditPaste_, mnuEditDelete_, mnuEditSelectAll_})
+        a->setEnabled(on);
+      break;
+    case EntryElement::workbook_load_entries:
+      mnu9703_->setEnabled(on);
+      mnu07Later_->setEnabled(on);
+      break;
+    case EntryElement::toolbar_save_close:
+      for (int b : {3, 4}) toolbarButton(b)->setEnabled(on);
+      break;
+    case EntryElement::toolbar_edit:
+      for (int b : {7, 8, 9, 10, 11}) toolbarButton(b)->setEnabled(on);
+      break;
+    case EntryElement::toolbar_calculate: toolbarButton(13)->setEnabled(on); break;
+    case EntryElement::toolbar_workbook_load:
+      for (int b : {15, 16}) toolbarButton(b)->setEnabled(on);
+      break;
+    case EntryElement::table: tableShown(on); break;
+    case EntryElement::startup_panel: startup_panel_->setVisible(on); break;
+  }
+}
+
+void DataEntryWindow::apply(EntryCommand command) {
+  for (int e = 0; e < entry_element_count; ++e) {
+    const auto element = static_cast<EntryElement>(e);
+    const Setting setting = command_setting(element, command);
+    if (setting != Setting::keep) setElement(element, setting == Setting::on);
+  }
+}
+
+QString DataEntryWindow::chooseOpen(const QString& filter) {
+  last_dialog_name_ = desktop_.files.openFileName(this, filter);
+  return last_dialog_name_;
+}
+
+QString DataEntryWindow::chooseSave(const QString& filter) {
+  last_dialog_name_ = desktop_.files.saveFileName(this, filter);
+  return last_dialog_name_;
+}
+
+void DataEntryWindow::fileFailed(int os_error, const std::filesystem::path& path) {
+  report_.set(shell::file_failure(os_error, path));
+}
+
+// New File: an empty table of 300 rows, written to "garn.tem".
+void DataEntryWindow::mnuNewFile() {
+  setTitle(QStringLiteral("New  File"));
+  mnuClear();
+  view_->setMinimumRowHeightTwips(edit_buffer_height);
+  apply(EntryCommand::new_file);
+  file_panel_->setText(QStringLiteral("New File"));
+  file_panel_->setEnabled(true);
+  capCell();
+  std::string error;
+  int os_error = 0;
+  const std::filesystem::path tem = folder_ / "garn.tem";
+  if (!write_data_set(table_, tem, error, &os_error)) fileFailed(os_error, tem);
+  view_->showTableSelection();
+}
+
+// Open File: a chosen data set into the table; a cancelled dialog closes the data set and loads
+// "garn.dat" into the hidden table.
+void DataEntryWindow::mnuOpenFile() {
+  setTitle(QStringLiteral("Open  File"));
+  for (QAction* a :
+       {mnuEditCut_, mnuEditCopy_, mnuEditPaste_, mnuEditInsertRow_, mnuEditSelectAll_, mnuEditDelete_})
+    a->setEnabled(true);
+  for (int b : {3, 7, 8, 9, 10, 11}) toolbarButton(b)->setEnabled(true);
+  startup_panel_->hide();
+  for (auto* picture : pictures_) picture->show();
+  toolbarButton(4)->setEnabled(true);
+  QString name = chooseOpen(data_set_filter);
+  tableShown(true);
+  file_panel_->setEnabled(true);
+  open_to_calculate_ = true;
+  mnuOpen_->setChecked(true);
+  for (QAction* a : {mnuClose_, mnuClear_, mnuDelete_, mnuSaveAs_}) a->setEnabled(true);
+  file_panel_->setText(name);
+  capCell();
+  const bool named = !name.isEmpty();
+  if (!named || QFileInfo::exists(name)) {
+    std::filesystem::path path = path_of(name);
+    if (!named) {
+      path = folder_ / "garn.dat";
+      mnuClose();
+    }
+    setElement(EntryElement::workbook_load_entries, false);
+    std::string error;
+    int os_error = 0;
+    if (!read_data_set(table_, path, error, &os_error)) fileFailed(os_error, path);
+    model_->tableChanged();
+    view_->showTableSelection();
+  }
+  setTitle(QStringLiteral("Data Entry Screen"));
+  setElement(EntryElement::toolbar_workbook_load, false);
+}
+
+// Save As: the table's analysis block to the chosen file, which is replaced only once the whole data set
+// is written.
+void DataEntryWindow::mnuSaveAs() {
+  setTitle(QStringLiteral("Save As"));
+  for (auto* picture : pictures_) picture->show();
+  const QString name = chooseSave(save_filter);
+  tableShown(true);
+  statusBar()->show();
+  file_panel_->setText(name);
+  if (name.isEmpty()) return;
+  std::string error;
+  int os_error = 0;
+  const std::filesystem::path path = path_of(name);
+  if (!write_data_set(table_, path, error, &os_error)) {
+    fileFailed(os_error, path);
+    // A save that failed must never pass for one that worked: from the menu too, the user is told.
+    if (!toolbar_command_) report_.report(this);
+  }
+  view_->showTableSelection();
+  setTitle(QStringLiteral("Data Entry Screen"));
+}
+
+void DataEntryWindow::mnuClose() {
+  setTitle(QStringLiteral("Start-up Screen"));
+  apply(EntryCommand::close);
+}
+
+void DataEntryWindow::mnuExit() {
+  if (results_) results_->close();
+  close();
+  QCoreApplication::quit();
+}
+
+void DataEntryWindow::mnuClear() {
+  table_.clear();
+  capCell();
+}
+
+void DataEntryWindow::mnuDelete() {
+  if (model_->removeTableRow(table_.current().row)) view_->showTableSelection();
+}
+
+void DataEntryWindow::mnuEditInsertRow() {
+  if (model_->insertTableRow(table_.current().row)) view_->showTableSelection();
+}
+
+// The clipboard receives the clip text of the selected block; false when it cannot be opened.
+bool DataEntryWindow::copyBlock() {
+  const std::string clip = table_.read_clip_text();
+  if (!desktop_.clipboard.clear() ||
+      !desktop_.clipboard.setText(QString::fromUtf8(clip.data(), static_cast<qsizetype>(clip.size())))) {
+    report_.set(shell::failure::cannot_open_clipboard);
+    return false;
+  }
+  return true;
+}
+
+void DataEntryWindow::mnuEditCopy() { copyBlock(); }
+
+void DataEntryWindow::mnuEditCut() {
+  if (!copyBlock()) return;  // nothing is emptied that did not reach the clipboard
+  mnuEditDelete();
+}
+
+void DataEntryWindow::mnuEditDelete() {
+  table_.clear_selected_block();
+  model_->tableChanged();
+}
+
+void DataEntryWindow::mnuEditPaste() {
+  const std::optional<QString> text = desktop_.clipboard.text();
+  if (!text) {
+    report_.set(shell::failure::cannot_open_clipboard);
+    return;
+  }
+  if (text->isEmpty()) return;
+  table_.write_clip_text(text->toStdString());
+  model_->tableChanged();
+}
+
+void DataEntryWindow::mnuEditSelectAll() {
+  tableShown(false);
+  table_.select_block({1, 1}, {table_.R() - 1, table_.C() - 1});
+  view_->showTableSelection();
+  view_->scrollToTop();
+  tableShown(true);
+}
+
+results::ResultsWindow& DataEntryWindow::results() {
+  if (!results_) results_ = new results::ResultsWindow;
+  return *results_;
+}
+
+// Calculate: the run over rows 1 to 300, its rows appended to the results window.
+void DataEntryWindow::mnuOpen() {
+  mnuOpen_->setChecked(open_to_calculate_);  // a click does not change the mark: Open File sets it
+  setTitle(QStringLiteral("Wait Please"));
+  results::ResultsWindow& window = results();
+  window.panel(2)->setText(QStringLiteral("Assuming 8 cations"));
+  window.panel(3)->setText(QStringLiteral("Assuming 12 anions"));
+  if (!open_to_calculate_) {
+    const QString name = chooseOpen(data_set_filter);
+    file_panel_->setText(name);
+    capCell();
+    if (name.isEmpty()) {
+      report_.report(this);
+    } else if (QFileInfo::exists(name)) {
+      std::string error;
+      int os_error = 0;
+      if (!read_data_set(table_, path_of(name), error, &os_error)) fileFailed(os_error, path_of(name));
+      model_->tableChanged();
+      view_->showTableSelection();
+    }
+  }
+  window.show();
+  const engine::RunOptions options{mnuInputP_->isChecked(), mnuGanguly79_->isChecked()};
+  results::run_calculation(table_, run_row_limit, options, window.table(), folder_);
+  window.panel(1)->setText(last_dialog_name_);
+  window.showAppendedRows();
+  setTitle(QStringLiteral("Data Entry Screen"));
+}
+
+void DataEntryWindow::mnuAbout() { shell::show_about(desktop_.opener); }
+
+void DataEntryWindow::mnuHelp() { shell::open_help(); }
+
+void DataEntryWindow::displayNextScreen() {
+  results::ResultsWindow& window = results();
+  window.show();
+  window.raise();
+}
+
+void DataEntryWindow::Toolbar1(int button) {
+  report_.clear();
+  toolbar_command_ = true;
+  switch (button) {
+    case 1: mnuNewFile(); break;
+    case 2: mnuOpenFile(); break;
+    case 3: mnuSaveAs(); break;
+    case 4: mnuClose(); break;
+    case 5: mnuExit(); break;
+    case 7: mnuEditCut(); break;
+    case 8: mnuEditCopy(); break;
+    case 9: mnuEditPaste(); break;
+    case 10: mnuEditDelete(); break;
+    case 11: mnuEditSelectAll(); break;
+    case 13: mnuOpen(); break;
+    case 20: mnuAbout(); break;
+    case 21: mnuHelp(); break;
+    case 22: displayNextScreen(); break;
+    default: break;  // 15 to 18: the workbook commands
+  }
+  toolbar_command_ = false;
+  report_.report(this);
+}
+
+}  // namespace kolbex::entry

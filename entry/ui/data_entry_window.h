@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "entry/analysis_table.h"
+#include "entry/command_states.h"
+#include "shell/ui/desktop.h"
+#include "shell/ui/error_report.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace kolbex::results {
+class ResultsWindow;
+}
+namespace kolbex::shell {
+class GarnetPicture;
+}
+
+namespace kolbex::entry {
+
+class AnalysisTableModel;
+class AnalysisView;
+
+// The data entry window (kkj), the program's first window: the analysis table, the file commands, the
+// editing commands, Calculate and its two options, About and Help. Every menu entry has its handler,
+// named after it; the toolbar runs the same commands through Toolbar1 and reports the failure a command
+// left behind.
+class DataEntryWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `working_folder` holds "garn.tem", "garn.dat" and the diagram data files.
+  DataEntryWindow(shell::Desktop& desktop, std::filesystem::path working_folder, QWidget* parent = nullptr);
+  ~DataEntryWindow() override;
+
+  AnalysisTable& table() { return table_; }
+  AnalysisTableModel& model() { return *model_; }
+  AnalysisView& view() { return *view_; }
+  QString titleText() const;
+  QLabel* filePanel() const { return file_panel_; }
+  QWidget* startupPanel() const { return startup_panel_; }
+  shell::ErrorReport& errorReport() { return report_; }
+  // The results window, or null before the first run and after it was closed.
+  results::ResultsWindow* resultsWindow() const;
+  // Toolbar button 1 to 22 (separators 6, 12, 14 and 19 have no action).
+  QAction* toolbarButton(int number) const { return toolbar_[static_cast<std::size_t>(number - 1)]; }
+  QToolBar* toolbar() const { return toolbar_bar_; }
+  QMenu* editMenu() const { return edit_menu_; }
+
+  // The handlers of the menu entries.
+  void mnuNewFile();
+  void mnuOpenFile();
+  void mnuSaveAs();
+  void mnuClose();
+  void mnuExit();
+  void mnuClear();
+  void mnuDelete();
+  void mnuEditInsertRow();
+  void mnuEditCut();
+  void mnuEditCopy();
+  void mnuEditPaste();
+  void mnuEditDelete();
+  void mnuEditSelectAll();
+  void mnuOpen();  // Calculate
+  void mnuAbout();
+  void mnuHelp();
+  void displayNextScreen();  // toolbar 22
+  // Toolbar dispatch: clears the failure number, runs the button's command, reports the failure.
+  void Toolbar1(int button);
+
+ private:
+  void buildMenus();
+  void buildToolbar();
+  void buildStatusBar();
+  QAction* entry(QMenu* menu, const QString& caption, const char* name, const QKeySequence& shortcut,
+                 void (DataEntryWindow::*handler)());
+  void setTitle(const QString& text);
+  void capCell();
+  void apply(EntryCommand command);
+  void setElement(EntryElement element, bool on);
+  void tableShown(bool shown);
+  results::ResultsWindow& results();
+  // The file dialog, remembering what it returned for the run's status panel.
+  QString chooseOpen(const QString& filter);
+  QString chooseSave(const QString& filter);
+  bool copyBlock();
+  void fileFailed(int os_error, const std::filesystem::path& path);
+
+  shell::Desktop& desktop_;
+  std::filesystem::path folder_;
+  AnalysisTable table_;
+  std::unique_ptr<AnalysisTableModel> model_;
+  AnalysisView* view_ = nullptr;
+  shell::ErrorReport report_;
+  bool toolbar_command_ = false;
+  bool open_to_calculate_ = false;  // the checked mark of "Open File to Calculate"
+  QString last_dialog_name_;        // RunFileName: what the file dialog returned last
+  QPointer<results::ResultsWindow> results_;
+
+  QLabel* title_ = nullptr;
+  QWidget* startup_panel_ = nullptr;
+  std::array<shell::GarnetPicture*, 2> pictures_{};
+  QLabel* file_panel_ = nullptr;
+  QLabel* time_panel_ = nullptr;
+  QLabel* date_panel_ = nullptr;
+  QMenu* edit_menu_ = nullptr;
+  QToolBar* toolbar_bar_ = nullptr;
+  std::array<QAction*, 22> toolbar_{};
+
+  QAction* mnuNewFile_ = nullptr;
+  QAction* mnuOpenFile_ = nullptr;
+  QAction* mnuSaveAs_ = nullptr;
+  QAction* mnuClose_ = nullptr;
+  QAction* mnu9703_ = nullptr;
+  QAction* mnu07Later_ = nullptr;
+  QAction* mnu9703e_ = nullptr;
+  QAction* mnu07Latere_ = nullptr;
+  QAction* mnuExit_ = nullptr;
+  QAction* mnuClear_ = nullptr;
+  QAction* mnuDelete_ = nullptr;
+  QAction* mnuEditInsertRow_ = nullptr;
+  QAction* mnuEditCut_ = nullptr;
+  QAction* mnuEditCopy_ = nullptr;
+  QAction* mnuEditPaste_ = nullptr;
+  QAction* mnuEditDelete_ = nullptr;
+  QAction* mnuEditSelectAll_ = nullptr;
+  QAction* mnuOpen_ = nullptr;
+  QAction* mnuInputP_ = nullptr;
+  QAction* mnuGanguly79_ = nullptr;
+};
+
+}  // namespace kolbex::entry

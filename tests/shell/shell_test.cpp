@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+
+#include "shell/error_messages.h"
+#include "shell/failure.h"
+#include "tests/support/temp_folder.h"
+
+namespace kolbex::shell {
+namespace {
+
+TEST(ErrorMessages, TwoTablesThatDifferInThreeNumbers) {
+  struct Case {
+    int number;
+    const char* data_entry;  // nullptr: nothing shown
+    const char* results;
+  } cases[] = {
+      {0, nullptr, nullptr},
+      {6, nullptr, "Overflow"},
+      {11, "Division by zero", nullptr},
+      {424, "Object required. Possibly [Output.Xls]", "Object required. Possibly [Output.Xlsx]"},
+      {53, "File not found", "File not found"},
+      {75, "Path/File access error", "Path/File access error"},
+      {521, "Can't open clipboard", "Can't open clipboard"},
+      {18, "User interrupt occured", "User interrupt occured"},
+      {31001, "Out of memory", "Out of memory"},
+      {13, nullptr, nullptr},
+      {62, nullptr, nullptr},
+      {70, nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.number);
+    const auto shown = [&](ReportingWindow window) {
+      const auto message = error_message(window, c.number);
+      return message ? std::string(*message) : std::string("(nothing)");
+    };
+    EXPECT_EQ(shown(ReportingWindow::data_entry), c.data_entry ? c.data_entry : "(nothing)");
+    EXPECT_EQ(shown(ReportingWindow::results), c.results ? c.results : "(nothing)");
+  }
+}
+
+TEST(Failure, FileErrorsMapToTheirNumbers) {
+  const test::TempFolder folder("kolbex-failure");
+  struct Case {
+    int error_number;
+    std::filesystem::path path;
+    int failure;
+  } cases[] = {
+      {ENOENT, folder.path() / "missing.gsg", failure::file_not_found},
+      {ENOENT, folder.path() / "no-folder" / "missing.gsg", failure::path_not_found},
+      {ENOTDIR, folder.path() / "a" / "b", failure::path_not_found},
+      {EACCES, folder.path() / "x", failure::path_file_access_error},
+      {EROFS, folder.path() / "x", failure::path_file_access_error},
+      {EISDIR, folder.path(), failure::path_file_access_error},
+      {ENOSPC, folder.path() / "x", failure::disk_full},
+      {EFBIG, folder.path() / "x", failure::disk_full},
+      {EIO, folder.path() / "x", failure::device_io_error},
+      {EMFILE, folder.path() / "x", failure::too_many_files},
+      {0, folder.path() / "x", failure::none},
+  };
+  for (const Case& c : cases) EXPECT_EQ(file_failure(c.error_number, c.path), c.failure) << c.error_number;
+}
+
+}  // namespace
+}  // namespace kolbex::shell
