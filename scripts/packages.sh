@@ -1,6 +1,9 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build needs when missing.
 
 kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)
+# The desktop program: Qt 6 Widgets (with its offscreen platform for the window tests) and the
+# Liberation Sans Narrow font that stands in for Arial Narrow.
+kolbex_gui_packages=(qt6-base-dev qt6-qpa-plugins fonts-liberation)
 
 # ensure_packages PACKAGE...: apt-get update once, then install what is not installed yet.
 ensure_packages() {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QTimer>
 
 #include <cstring>
@@ -10,17 +11,31 @@
 #include "entry/ui/data_entry_window.h"
 #include "shell/ui/desktop.h"
 
+namespace {
+
+// Ends the program once the watched window has been painted for the first time.
+class QuitWhenPainted : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kolbex"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolbex"));
-  // --quit-when-shown: leave as soon as the first window is on the screen (for timing the start).
+  // --quit-when-shown: leave as soon as the first window has been drawn (for timing the start).
   bool quit_when_shown = false;
   for (int i = 1; i < argc; ++i)
     quit_when_shown = quit_when_shown || std::strcmp(argv[i], "--quit-when-shown") == 0;
 
   kolbex::entry::DataEntryWindow window(kolbex::shell::system_desktop(), QDir::currentPath().toStdString());
+  QuitWhenPainted quit;
+  if (quit_when_shown) window.installEventFilter(&quit);
   window.show();
-  if (quit_when_shown) QTimer::singleShot(0, &app, &QCoreApplication::quit);
   return QApplication::exec();
 }

@@ -1,0 +1,118 @@
+// Speed of the desktop program: from process start to the data entry window shown, and Calculate over
+// 300 analyses from the window until the results rows are in the results window's grid. Both on the
+// offscreen platform, so no display is needed.
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "entry/data_set_file.h"
+#include "entry/file_io.h"
+#include "entry/ui/data_entry_window.h"
+#include "results/calculation_run.h"
+#include "results/ui/results_table_model.h"
+#include "results/ui/results_window.h"
+#include "shell/ui/desktop.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// kolbex started with --quit-when-shown: the wall time until the window is up and the program has left.
+void BM_StartToWindowShown(benchmark::State& state) {
+  std::string program = KOLBEX_PROGRAM, flag = "--quit-when-shown";
+  char* argv[] = {program.data(), flag.data(), nullptr};
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-start";
+  fs::create_directories(folder);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);  // Qt's platform notes
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0) {
+      state.SkipWithError("kolbex could not be started");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("kolbex failed");
+      break;
+    }
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_StartToWindowShown)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The example's analyses repeated over all 300 rows, as a data set file the dialog "chooses".
+class ExampleFile : public kolbex::shell::FileDialog {
+ public:
+  explicit ExampleFile(fs::path path) : path_(std::move(path)) {}
+  QString openFileName(QWidget*, const QString&) override { return QString::fromStdString(path_.string()); }
+  QString saveFileName(QWidget*, const QString&) override { return {}; }
+
+ private:
+  fs::path path_;
+};
+
+fs::path full_data_set(const fs::path& folder) {
+  std::string bytes, error;
+  kolbex::entry::read_file_bytes(KOLBEX_EXAMPLE, bytes, error);
+  kolbex::entry::AnalysisTable example, full;
+  kolbex::entry::place_data_set(example, bytes);
+  const int analyses = kolbex::results::count_analyses(example, 300).row_count;
+  for (int r = 1; r <= 300; ++r)
+    for (int c = 1; c < full.C(); ++c) full.set_text(r, c, example.text((r - 1) % analyses + 1, c));
+  const fs::path path = folder / "300.gsg";
+  kolbex::entry::write_data_set(full, path, error);
+  return path;
+}
+
+// Calculate from the toolbar over 300 analyses until the rows are in the results grid and it has been
+// drawn; a new results window for each run.
+void BM_CalculateFromWindow300(benchmark::State& state) {
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-window";
+  fs::create_directories(folder);
+  ExampleFile files(full_data_set(folder));
+  auto& system = kolbex::shell::system_desktop();
+  kolbex::shell::Desktop desktop{files, system.messages, system.clipboard, system.opener};
+  kolbex::entry::DataEntryWindow window(desktop, folder);
+  window.show();
+  window.Toolbar1(2);  // Open File
+  QApplication::processEvents();
+  for (auto _ : state) {
+    window.Toolbar1(13);
+    kolbex::results::ResultsWindow* results = window.resultsWindow();
+    results->repaint();
+    QApplication::processEvents();
+    if (results->model().rowCount() != 301) state.SkipWithError("the results rows are missing");
+    state.PauseTiming();
+    results->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_CalculateFromWindow300)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
