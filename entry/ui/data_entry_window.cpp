@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -430,9 +431,11 @@ void DataEntryWindow::mnuClose() {
   apply(EntryCommand::close);
 }
 
-void DataEntryWindow::mnuExit() {
+void DataEntryWindow::mnuExit() { close(); }
+
+void DataEntryWindow::closeEvent(QCloseEvent* event) {
   if (results_) results_->close();
-  close();
+  QMainWindow::closeEvent(event);
   QCoreApplication::quit();
 }
 

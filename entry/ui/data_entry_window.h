@@ -76,6 +76,10 @@ class DataEntryWindow : public QMainWindow {
   // Toolbar dispatch: clears the failure number, runs the button's command, reports the failure.
   void Toolbar1(int button);
 
+ protected:
+  // Closing the first window by its frame ends the program, as Exit does.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void buildMenus();
   void buildToolbar();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QToolBar>
 
@@ -188,6 +189,15 @@ class DataEntryWindowTest : public QObject {
     w.window.table().set_current({300, 64});
     QTest::keyClick(&view, Qt::Key_Tab);
     QCOMPARE(w.window.table().current(), (CellPosition{1, 0}));
+    // A right press keeps the selection and opens the Edit menu there.
+    w.window.table().select_block({2, 2}, {3, 3});
+    w.window.view().showTableSelection();
+    QTest::mousePress(view.viewport(), Qt::RightButton, {},
+                      view.visualRect(w.window.model().indexOf({4, 4})).center());
+    QVERIFY(w.window.editMenu()->isVisible());
+    QCOMPARE(w.window.table().current(), (CellPosition{2, 2}));
+    QCOMPARE(w.window.table().selection_end(), (CellPosition{3, 3}));
+    w.window.editMenu()->hide();
     // A Ctrl combination that is no shortcut reaches the table as a control code and changes nothing.
     w.window.table().set_current({3, 3});
     QTest::keyClick(&view, Qt::Key_Q, Qt::ControlModifier);
@@ -407,6 +417,19 @@ class DataEntryWindowTest : public QObject {
     w.shortcut(Qt::Key_U);
     QVERIFY(!w.action("mnuGanguly79")->isChecked());
     QVERIFY(!w.action("mnuInputP")->isChecked());
+    QVERIFY(w.fake.messages.isEmpty());
+  }
+
+  // Exit (Ctrl+X) closes the data entry window and the results window without a question.
+  void exitClosesBothWindows() {
+    Window w;
+    w.click(22);
+    QPointer<kolbex::results::ResultsWindow> results = w.window.resultsWindow();
+    QVERIFY(results && results->isVisible());
+    w.shortcut(Qt::Key_X);
+    QVERIFY(!w.window.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(results.isNull());
     QVERIFY(w.fake.messages.isEmpty());
   }
 };
