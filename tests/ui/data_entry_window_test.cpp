@@ -23,6 +23,7 @@
 #include "entry/ui/analysis_view.h"
 #include "results/ui/results_table_model.h"
 #include "results/ui/results_window.h"
+#include "shell/ui/help_window.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/fake_desktop.h"
 
@@ -408,10 +409,14 @@ class DataEntryWindowTest : public QObject {
       if (top->windowTitle() == QStringLiteral("A b o u t") && top->isVisible()) ++abouts;
     QCOMPARE(abouts, 1);
     w.click(21);
-    bool help = false;
+    kolbex::shell::HelpWindow* help = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-      help = help || (top->windowTitle() == QStringLiteral("Kolbex Help") && top->isVisible());
+      if (auto* h = qobject_cast<kolbex::shell::HelpWindow*>(top); h && h->isVisible()) help = h;
     QVERIFY(help);
+    QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("Entering analyses")));
+    // The thermometer page lists all thirty with their references.
+    help->browser()->setSource(QUrl(QStringLiteral("thermometers.html")));
+    QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("Krogh Ravna, E. (2000)")));
     // The Ganguly option flips its own mark only.
     w.shortcut(Qt::Key_U);
     w.shortcut(Qt::Key_U);
