@@ -24,6 +24,18 @@ char32_t next_code_point(std::string_view s, std::size_t& i) {
   return cp;
 }
 
+// Appends a UTF-8 text as single-byte text, each character through `byte_of`. ASCII, and bytes that are
+// not UTF-8 (single-byte text already), are kept as they are.
+template <class ByteOf>
+void append_single_byte(std::string& out, std::string_view utf8, ByteOf byte_of) {
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char ch) { return (ch & 0x80) == 0; });
+  if (ascii || !is_valid_utf8(utf8)) {
+    out += utf8;
+    return;
+  }
+  for (std::size_t i = 0; i < utf8.size();) out += byte_of(next_code_point(utf8, i));
+}
+
 }  // namespace
 
 void append_utf8(std::string& out, char32_t cp) {
@@ -103,22 +115,12 @@ std::string to_utf8(std::string_view bytes) {
 }
 
 void append_windows_1252(std::string& out, std::string_view utf8) {
-  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char ch) { return (ch & 0x80) == 0; });
-  if (ascii || !is_valid_utf8(utf8)) {
-    out += utf8;
-    return;
-  }
-  for (std::size_t i = 0; i < utf8.size();) {
-    const char32_t cp = next_code_point(utf8, i);
-    char byte = '?';
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      byte = static_cast<char>(cp);
-    } else {
-      for (std::size_t k = 0; k < cp1252_high.size(); ++k)
-        if (cp1252_high[k] == cp) byte = static_cast<char>(0x80 + k);
-    }
-    out += byte;
-  }
+  append_single_byte(out, utf8, [](char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (std::size_t k = 0; k < cp1252_high.size(); ++k)
+      if (cp1252_high[k] == cp) return static_cast<char>(0x80 + k);
+    return '?';
+  });
 }
 
 std::string latin1_to_utf8(std::string_view bytes) {
@@ -129,15 +131,7 @@ std::string latin1_to_utf8(std::string_view bytes) {
 }
 
 void append_latin1(std::string& out, std::string_view utf8) {
-  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char ch) { return (ch & 0x80) == 0; });
-  if (ascii || !is_valid_utf8(utf8)) {
-    out += utf8;
-    return;
-  }
-  for (std::size_t i = 0; i < utf8.size();) {
-    const char32_t cp = next_code_point(utf8, i);
-    out += cp <= 0xFF ? static_cast<char>(cp) : '?';
-  }
+  append_single_byte(out, utf8, [](char32_t cp) { return cp <= 0xFF ? static_cast<char>(cp) : '?'; });
 }
 
 }  // namespace kolbex::engine

@@ -28,6 +28,7 @@
 #include "shell/ui/garnet_picture.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
+#include "shell/ui/title_label.h"
 
 namespace kolbex::entry {
 namespace {
@@ -60,12 +61,8 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
   pictures_[0] = new shell::GarnetPicture(QColor(150, 20, 40), central);
   pictures_[1] = new shell::GarnetPicture(QColor(200, 120, 30), central);
   auto* titles = new QVBoxLayout;
-  title_ = new QLabel(central);
+  title_ = shell::title_label({}, central);
   title_->setObjectName(QStringLiteral("Label3"));
-  QFont big = title_->font();
-  big.setPointSizeF(big.pointSizeF() * 1.6);
-  big.setBold(true);
-  title_->setFont(big);
   titles->addWidget(title_);
   titles->addWidget(new QLabel(QStringLiteral("A Windows Program for Garnet Supergroup Minerals"), central));
   heading->addWidget(pictures_[0]);

@@ -7,6 +7,7 @@
 #include "results/results_columns.h"
 #include "results/ui/results_table_model.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/title_label.h"
 
 namespace kolbex::results {
 
@@ -18,11 +19,7 @@ ResultsWindow::ResultsWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("K o l b e x  -  Calculation Screen"));
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
-  auto* title = new QLabel(QStringLiteral("Calculation Screen"), central);
-  QFont big = title->font();
-  big.setPointSizeF(big.pointSizeF() * 1.6);
-  big.setBold(true);
-  title->setFont(big);
+  auto* title = shell::title_label(QStringLiteral("Calculation Screen"), central);
   title->setObjectName(QStringLiteral("titleLabel"));
   layout->addWidget(title);
   layout->addWidget(new QLabel(QStringLiteral("A Windows Program for Garnet Supergroup Minerals "), central));
