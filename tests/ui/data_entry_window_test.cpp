@@ -382,6 +382,36 @@ class DataEntryWindowTest : public QObject {
     QVERIFY(w.action("mnuOpen")->isChecked());  // Calculate does not change its own mark
   }
 
+  // The whole way of a user: type an analysis, save it, open it again, calculate, read the result.
+  void typeSaveOpenCalculate() {
+    Window w;
+    w.click(1);
+    auto& view = w.window.view();
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      view.visualRect(w.window.model().indexOf({1, 1})).center());
+    // DHZ almandine: SiO2 36.7, TiO2 0.75, Al2O3 21.4, FeO 29.9, MgO 0.9, MnO 1.14, CaO 9.02 wt%.
+    const char* cells[] = {"Alm 1", "36.7", "0.75", "", "",     "",    "",     "21.4", "",    "",
+                           "",      "",     "",     "", "29.9", "0.9", "1.14", "",     "9.02"};
+    for (const char* cell : cells) {
+      w.type(cell);
+      QTest::keyClick(&view, Qt::Key_Tab);
+    }
+    QCOMPARE(w.text(1, 15), std::string("29.9"));
+    const auto path = w.folder.path() / "alm.gsg";
+    w.fake.answers = {QString::fromStdString(path.string())};
+    w.click(3);
+    w.click(1);  // an empty table again
+    QCOMPARE(w.text(1, 1), std::string());
+    w.fake.answers = {QString::fromStdString(path.string())};
+    w.click(2);
+    w.click(13);
+    auto& results = w.window.resultsWindow()->model();
+    QCOMPARE(results.rowCount(), 2);
+    QCOMPARE(results.cellText(2, 0), QStringLiteral("Alm 1"));
+    QCOMPARE(results.cellText(2, 31), QStringLiteral("99.810"));  // the analysis total, wt%
+    QCOMPARE(results.cellText(2, 140), QStringLiteral("almandine"));
+  }
+
   // Without an opened data set Calculate asks for one first.
   void calculateAsksForADataSet() {
     Window w;
