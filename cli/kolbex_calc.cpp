@@ -180,8 +180,8 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args,
 
 std::string table_text(const kolbex::results::ResultsTable& results) {
   std::string text;
-  for (const std::string& row : results.rows()) {
-    text += row;
+  for (std::size_t r = 0; r < results.row_count(); ++r) {
+    text += results.row_text(r);
     text += '\n';
   }
   return text;

@@ -8,13 +8,7 @@ namespace kolbex::engine {
 // Cell texts are held as UTF-8. Bytes read from a file that are valid UTF-8 are kept as they are;
 // any other text is taken as Windows-1252, the single-byte encoding of data sets written on Windows,
 // and converted. ASCII reads back unchanged either way.
-bool is_valid_utf8(std::string_view bytes);
 std::string to_utf8(std::string_view bytes);
-
-// Appends the UTF-8 form of a Unicode code point.
-void append_utf8(std::string& out, char32_t code_point);
-// Removes the last character of a UTF-8 text (all its bytes); an empty text stays empty.
-void remove_last_character(std::string& text);
 
 // Appends the single-byte Windows-1252 form of a UTF-8 text, one byte per character, for files that other
 // programs read as single-byte text. A character Windows-1252 cannot hold becomes "?"; bytes that are not

@@ -25,15 +25,7 @@ QString text_of(const std::string& s) {
 }  // namespace
 
 AnalysisTableModel::AnalysisTableModel(AnalysisTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table), known_rows_(table.R()), known_columns_(table.C()) {}
-
-int AnalysisTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : known_rows_ - 1;
-}
-
-int AnalysisTableModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : known_columns_ - 1;
-}
+    : shell::TextGridModel(table, parent), table_(table) {}
 
 QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
@@ -58,31 +50,6 @@ QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation
     return QBrush(QColor(c.red, c.green, c.blue));
   }
   return {};
-}
-
-void AnalysisTableModel::cellChanged(CellPosition cell) {
-  if (cell.row == 0 && cell.column >= 1) {
-    emit headerDataChanged(Qt::Horizontal, cell.column - 1, cell.column - 1);
-  } else if (cell.column == 0 && cell.row >= 1) {
-    emit headerDataChanged(Qt::Vertical, cell.row - 1, cell.row - 1);
-  } else if (cell.row >= 1 && cell.column >= 1) {
-    const QModelIndex i = indexOf(cell);
-    emit dataChanged(i, i, {Qt::DisplayRole});
-  }
-}
-
-void AnalysisTableModel::tableChanged() {
-  if (table_.R() != known_rows_ || table_.C() != known_columns_) {
-    beginResetModel();
-    known_rows_ = table_.R();
-    known_columns_ = table_.C();
-    endResetModel();
-    return;
-  }
-  // The same shape: only texts changed, so selection and scrolling stay.
-  emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
-  emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
-  emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 bool AnalysisTableModel::insertTableRow(int row) {

@@ -20,7 +20,6 @@
 #include "entry/data_set_file.h"
 #include "entry/grid_layout.h"
 #include "entry/ui/analysis_table_model.h"
-#include "entry/ui/analysis_view.h"
 #include "results/calculation_run.h"
 #include "results/ui/results_window.h"
 #include "shell/failure.h"
@@ -28,6 +27,7 @@
 #include "shell/ui/garnet_picture.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
+#include "shell/ui/text_grid_view.h"
 #include "shell/ui/title_label.h"
 
 namespace kolbex::entry {
@@ -90,12 +90,12 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
   startup->addStretch();
   layout->addWidget(startup_panel_, 1);
 
-  view_ = new AnalysisView(*model_, central);
+  view_ = new shell::TextGridView(*model_, central);
   view_->setObjectName(QStringLiteral("analysisTable"));
   view_->setMinimumRowHeightTwips(edit_buffer_height);
   layout->addWidget(view_, 1);
   setCentralWidget(central);
-  connect(view_, &AnalysisView::popupRequested, this, [this](QPoint at) {
+  connect(view_, &shell::TextGridView::popupRequested, this, [this](QPoint at) {
     edit_menu_->popup(QPoint(at.x() - edit_menu_->sizeHint().width() / 2, at.y()));
   });
 

@@ -23,12 +23,12 @@ class ResultsWindow;
 }
 namespace kolbex::shell {
 class GarnetPicture;
-}
+class TextGridView;
+}  // namespace kolbex::shell
 
 namespace kolbex::entry {
 
 class AnalysisTableModel;
-class AnalysisView;
 
 // The data entry window (kkj), the program's first window: the analysis table, the file commands, the
 // editing commands, Calculate and its two options, About and Help. Every menu entry has its handler,
@@ -43,7 +43,7 @@ class DataEntryWindow : public QMainWindow {
 
   AnalysisTable& table() { return table_; }
   AnalysisTableModel& model() { return *model_; }
-  AnalysisView& view() { return *view_; }
+  shell::TextGridView& view() { return *view_; }
   QString titleText() const;
   QLabel* filePanel() const { return file_panel_; }
   QWidget* startupPanel() const { return startup_panel_; }
@@ -102,7 +102,7 @@ class DataEntryWindow : public QMainWindow {
   std::filesystem::path folder_;
   AnalysisTable table_;
   std::unique_ptr<AnalysisTableModel> model_;
-  AnalysisView* view_ = nullptr;
+  shell::TextGridView* view_ = nullptr;
   shell::ErrorReport report_;
   bool toolbar_command_ = false;
   bool open_to_calculate_ = false;  // the checked mark of "Open File to Calculate"

@@ -20,10 +20,10 @@
 #include <memory>
 
 #include "entry/ui/analysis_table_model.h"
-#include "entry/ui/analysis_view.h"
 #include "results/ui/results_table_model.h"
 #include "results/ui/results_window.h"
 #include "shell/ui/help_window.h"
+#include "shell/ui/text_grid_view.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/fake_desktop.h"
 

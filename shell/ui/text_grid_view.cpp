@@ -1,21 +1,20 @@
-#include "entry/ui/analysis_view.h"
+#include "shell/ui/text_grid_view.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
 
-namespace kolbex::entry {
+namespace kolbex::shell {
 
-AnalysisView::AnalysisView(AnalysisTableModel& model, QWidget* parent)
-    : shell::GridView(parent), model_(model) {
+TextGridView::TextGridView(TextGridModel& model, QWidget* parent) : GridView(parent), model_(model) {
   setModel(&model_);
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { takeGridSelection(); });
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { takeGridSelection(); });
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] { showTableSelection(); });
 }
 
-void AnalysisView::takeGridSelection() {
+void TextGridView::takeGridSelection() {
   if (syncing_) return;
   const QModelIndex moved = selectionModel()->currentIndex();
   if (!moved.isValid()) return;
@@ -27,12 +26,12 @@ void AnalysisView::takeGridSelection() {
                           moved.column() == range.left() ? range.right() : range.left());
     break;
   }
-  AnalysisTable& table = model_.table();
+  TextGrid& table = model_.grid();
   table.select_block({anchor.row() + 1, anchor.column() + 1}, {moved.row() + 1, moved.column() + 1});
 }
 
-void AnalysisView::showTableSelection() {
-  const AnalysisTable& table = model_.table();
+void TextGridView::showTableSelection() {
+  const TextGrid& table = model_.grid();
   const CellPosition current = table.current(), end = table.selection_end();
   syncing_ = true;
   const bool in_grid = current.row >= 1 && current.column >= 1 && end.row >= 1 && end.column >= 1;
@@ -57,17 +56,16 @@ void AnalysisView::showTableSelection() {
   if (current.row >= 1 && current.column >= 1) scrollTo(model_.indexOf(current));
 }
 
-void AnalysisView::type(char32_t code) {
-  AnalysisTable& table = model_.table();
-  const CellPosition before = table.current();
-  table.type_character(code);
-  if (table.current() == before)
+void TextGridView::type(char32_t code) {
+  const CellPosition before = model_.grid().current();
+  model_.typeCharacter(code);
+  if (model_.grid().current() == before)
     model_.cellChanged(before);
   else
     showTableSelection();
 }
 
-void AnalysisView::keyPressEvent(QKeyEvent* event) {
+void TextGridView::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: type(13); return;
@@ -96,32 +94,32 @@ void AnalysisView::keyPressEvent(QKeyEvent* event) {
   for (char32_t code : text.toUcs4()) type(code);
 }
 
-// Taking the focus, a grid makes its first cell current when none is; the table's current cell (a
+// Taking the focus, a grid makes its first cell current when none is; the grid's current cell (a
 // heading, say) stays what it is.
-void AnalysisView::focusInEvent(QFocusEvent* event) {
+void TextGridView::focusInEvent(QFocusEvent* event) {
   syncing_ = true;
   QTableView::focusInEvent(event);
   syncing_ = false;
   showTableSelection();
 }
 
-void AnalysisView::mousePressEvent(QMouseEvent* event) {
+void TextGridView::mousePressEvent(QMouseEvent* event) {
   // The grid's own selection handling first, but a right press keeps the selection for the menu.
   if (event->button() != Qt::RightButton) QTableView::mousePressEvent(event);
-  const CellPosition current = model_.table().current();
-  edit_buffer_ = model_.table().text(current.row, current.column);
+  const CellPosition current = model_.grid().current();
+  edit_buffer_ = std::string(model_.grid().cell_text(current.row, current.column));
   if (event->button() == Qt::RightButton) emit popupRequested(event->globalPosition().toPoint());
 }
 
-void AnalysisView::mouseReleaseEvent(QMouseEvent* event) {
+void TextGridView::mouseReleaseEvent(QMouseEvent* event) {
   QTableView::mouseReleaseEvent(event);
   if (event->button() != Qt::LeftButton) return;
   // A click: the current cell takes the edit buffer's text (the text it was pressed with).
-  const CellPosition current = model_.table().current();
-  if (model_.table().text(current.row, current.column) != edit_buffer_) {
-    model_.table().set_text(current.row, current.column, edit_buffer_);
+  const CellPosition current = model_.grid().current();
+  if (model_.grid().cell_text(current.row, current.column) != edit_buffer_) {
+    model_.grid().set_cell_text(current.row, current.column, edit_buffer_);
     model_.cellChanged(current);
   }
 }
 
-}  // namespace kolbex::entry
+}  // namespace kolbex::shell

@@ -4,21 +4,21 @@
 
 #include <string>
 
-#include "entry/ui/analysis_table_model.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/text_grid_model.h"
 
-namespace kolbex::entry {
+namespace kolbex::shell {
 
-// The analysis grid as an editor without a cell editor: keys reach the table by its rules (typing
-// appends, Backspace removes the last character, Enter and Tab move on) and the table's current cell and
-// selection end are the grid's. The current cell is the corner a selection started from, the selection
-// end the corner that moved (with the mouse or Shift and the arrow keys).
-class AnalysisView : public shell::GridView {
+// A text grid as an editor without a cell editor: keys reach the grid by its rules (typing appends,
+// Backspace removes the last character, Enter and Tab move on by the grid's own rule) and the grid's
+// current cell and selection end are the view's. The current cell is the corner a selection started
+// from, the selection end the corner that moved (with the mouse or Shift and the arrow keys).
+class TextGridView : public GridView {
   Q_OBJECT
  public:
-  AnalysisView(AnalysisTableModel& model, QWidget* parent = nullptr);
+  TextGridView(TextGridModel& model, QWidget* parent = nullptr);
 
-  // Shows the table's current cell and selected block in the grid (after a command set them).
+  // Shows the grid's current cell and selected block (after a command set them).
   void showTableSelection();
   // The hidden edit buffer: the text of the cell last pressed.
   const std::string& editBuffer() const { return edit_buffer_; }
@@ -37,9 +37,9 @@ class AnalysisView : public shell::GridView {
   void takeGridSelection();
   void type(char32_t code);
 
-  AnalysisTableModel& model_;
+  TextGridModel& model_;
   std::string edit_buffer_;
   bool syncing_ = false;
 };
 
-}  // namespace kolbex::entry
+}  // namespace kolbex::shell
