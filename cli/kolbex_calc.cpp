@@ -17,13 +17,15 @@
 #include "entry/file_io.h"
 #include "results/calculation_run.h"
 #include "results/results_table.h"
+#include "results/workbook_writer.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::string_view usage =
-    "usage: kolbex-calc [--input-pressure] [--ganguly] [--results FILE] [--diagrams DIR] INPUT...\n"
+    "usage: kolbex-calc [--input-pressure] [--ganguly] [--results FILE] [--workbook FILE] [--diagrams DIR]\n"
+    "                   INPUT...\n"
     "\n"
     "Recalculates garnet analyses into formulas, allocates the sites, classifies them (Grew et al. 2013),\n"
     "estimates Fe2+-Mg exchange temperatures with thirty garnet-biotite, garnet-clinopyroxene and\n"
@@ -34,6 +36,7 @@ constexpr std::string_view usage =
     "  INPUT              a data set file (.gsg), or tab-separated text (.tsv, .txt) with one analysis\n"
     "                     per line, columns 1 to 64 of the analysis table; each INPUT is one run\n"
     "  --results FILE     write the results table to FILE (default: standard output)\n"
+    "  --workbook FILE    also write the results table as a workbook (.xlsx), numbers as numbers\n"
     "  --diagrams DIR     the folder for the diagram data files (default: the current folder)\n"
     "  --input-pressure   TT76 and TFS78 use the entered garnet-biotite pressure\n"
     "  --ganguly          use Ganguly's (1979) garnet-clinopyroxene form of TG79 (T =< 1060 oC)\n"
@@ -52,7 +55,8 @@ struct Input {
 
 struct Arguments {
   kolbex::engine::RunOptions options;
-  fs::path results;  // empty: standard output
+  fs::path results;   // empty: standard output
+  fs::path workbook;  // empty: none
   fs::path diagrams = ".";
   std::vector<Input> inputs;
 };
@@ -122,9 +126,9 @@ int parse(int argc, char** argv, Arguments& args) {
       args.options.input_pressure = true;
     } else if (!options_end && a == "--ganguly") {
       args.options.ganguly_1979 = true;
-    } else if (!options_end && (a == "--results" || a == "--diagrams")) {
+    } else if (!options_end && (a == "--results" || a == "--diagrams" || a == "--workbook")) {
       if (i + 1 >= argc) return fail(std::string(a) + " needs a value\n" + std::string(usage));
-      (a == "--results" ? args.results : args.diagrams) = argv[++i];
+      (a == "--results" ? args.results : a == "--workbook" ? args.workbook : args.diagrams) = argv[++i];
     } else if (!options_end && a.starts_with("-") && a != "-") {
       return fail("unknown option " + std::string(a) + "\n" + std::string(usage));
     } else {
@@ -143,6 +147,8 @@ int parse(int argc, char** argv, Arguments& args) {
   std::string why;
   if (!args.results.empty() && !writable_file(args.results, why))
     return fail("--results " + args.results.string() + ": " + why);
+  if (!args.workbook.empty() && !writable_file(args.workbook, why))
+    return fail("--workbook " + args.workbook.string() + ": " + why);
   if (!writable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
   return 0;
 }
@@ -199,6 +205,14 @@ int main(int argc, char** argv) {
     for (const fs::path& file : run(input, args, results).unwritten_diagram_files)
       std::cerr << "kolbex-calc: warning: " << input.path.string() << ": the diagram data file "
                 << file.string() << " could not be written\n";
+  }
+
+  if (!args.workbook.empty()) {
+    std::string error;
+    if (!kolbex::results::write_results_workbook(results, args.workbook, error)) {
+      std::cerr << "kolbex-calc: --workbook " << error << '\n';
+      return exit_write_failed;
+    }
   }
 
   const std::string text = table_text(results);

@@ -1,6 +1,7 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build needs when missing.
 
-kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)
+# libxlsxwriter writes the results workbook.
+kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev)
 # The desktop program: Qt 6 Widgets (with its offscreen platform for the window tests) and the
 # Liberation Sans Narrow font that stands in for Arial Narrow.
 kolbex_gui_packages=(qt6-base-dev qt6-qpa-plugins fonts-liberation)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/xlsx_sheet.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -165,6 +167,20 @@ TEST_F(KolbexCalc, UnwritableDiagramFileWarnsAndSucceeds) {
   EXPECT_NE(slurp(folder_ / "PrpAlmSps.dat").find("DHZ-almandine"), std::string::npos);
 }
 
+// --workbook writes the same table as a workbook, numbers as numbers.
+TEST_F(KolbexCalc, WritesTheResultsWorkbook) {
+  const auto workbook = folder_ / "Output.xlsx";
+  ASSERT_EQ(run({"--workbook", workbook.string(), fixtures + "/three_garnets.gsg"}), 0) << err_;
+  const auto cells = kolbex::test::read_first_sheet(workbook);
+  const auto rows = table();
+  EXPECT_EQ(cells.at("A1").value, "K o l b e x");
+  EXPECT_EQ(cells.at("A4").value, rows[3][0]);
+  EXPECT_EQ(cells.at("AF4").type, "n");  // the analysis total
+  EXPECT_EQ(std::stod(cells.at("AF4").value), 99.81);
+  EXPECT_EQ(cells.at("EK4").value, "almandine");
+  EXPECT_FALSE(cells.count("A6"));  // two header rows and three analyses
+}
+
 TEST_F(KolbexCalc, BadInputWritesNothing) {
   struct Case {
     std::vector<std::string> args;
@@ -181,6 +197,8 @@ TEST_F(KolbexCalc, BadInputWritesNothing) {
       {{"--results", (folder_ / "no-such-folder" / "r.tsv").string(), good}, "r.tsv"},
       {{"--results", results, "--diagrams", "no-such-folder", good}, "no-such-folder"},
       {{"--results", results, "--frobnicate", good}, "--frobnicate"},
+      {{"--results", results, "--workbook", (folder_ / "none" / "Output.xlsx").string(), good},
+       "Output.xlsx"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.named);
