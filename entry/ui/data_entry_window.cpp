@@ -25,6 +25,7 @@
 #include "shell/failure.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/garnet_picture.h"
+#include "shell/ui/grid_commands.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
 #include "shell/ui/text_grid_view.h"
@@ -50,6 +51,7 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
     : QMainWindow(parent),
       desktop_(desktop),
       folder_(std::move(working_folder)),
+      program_folder_(QCoreApplication::applicationDirPath().toStdString()),
       model_(std::make_unique<AnalysisTableModel>(table_)),
       report_(shell::ReportingWindow::data_entry, desktop.messages) {
   setObjectName(QStringLiteral("kkj"));
@@ -449,22 +451,11 @@ void DataEntryWindow::mnuEditInsertRow() {
   if (model_->insertTableRow(table_.current().row)) view_->showTableSelection();
 }
 
-// The clipboard receives the clip text of the selected block; false when it cannot be opened.
-bool DataEntryWindow::copyBlock() {
-  const std::string clip = table_.read_clip_text();
-  if (!desktop_.clipboard.clear() ||
-      !desktop_.clipboard.setText(QString::fromUtf8(clip.data(), static_cast<qsizetype>(clip.size())))) {
-    report_.set(shell::failure::cannot_open_clipboard);
-    return false;
-  }
-  return true;
-}
-
-void DataEntryWindow::mnuEditCopy() { copyBlock(); }
+void DataEntryWindow::mnuEditCopy() { report_.set(shell::copy_selected_block(table_, desktop_.clipboard)); }
 
 void DataEntryWindow::mnuEditCut() {
-  if (!copyBlock()) return;  // nothing is emptied that did not reach the clipboard
-  mnuEditDelete();
+  report_.set(shell::cut_selected_block(table_, desktop_.clipboard));
+  model_->tableChanged();
 }
 
 void DataEntryWindow::mnuEditDelete() {
@@ -473,13 +464,7 @@ void DataEntryWindow::mnuEditDelete() {
 }
 
 void DataEntryWindow::mnuEditPaste() {
-  const std::optional<QString> text = desktop_.clipboard.text();
-  if (!text) {
-    report_.set(shell::failure::cannot_open_clipboard);
-    return;
-  }
-  if (text->isEmpty()) return;
-  table_.write_clip_text(text->toStdString());
+  report_.set(shell::paste_into_selected_block(table_, desktop_.clipboard));
   model_->tableChanged();
 }
 
@@ -492,7 +477,8 @@ void DataEntryWindow::mnuEditSelectAll() {
 }
 
 results::ResultsWindow& DataEntryWindow::results() {
-  if (!results_) results_ = new results::ResultsWindow;
+  if (!results_)
+    results_ = new results::ResultsWindow(this, desktop_, program_folder_ / "Output.xlsx", folder_);
   return *results_;
 }
 

@@ -54,6 +54,8 @@ class DataEntryWindow : public QMainWindow {
   QAction* toolbarButton(int number) const { return toolbar_[static_cast<std::size_t>(number - 1)]; }
   QToolBar* toolbar() const { return toolbar_bar_; }
   QMenu* editMenu() const { return edit_menu_; }
+  // The program folder holds Output.xlsx; the folder of the executable unless set.
+  void setProgramFolder(std::filesystem::path folder) { program_folder_ = std::move(folder); }
 
   // The handlers of the menu entries.
   void mnuNewFile();
@@ -95,11 +97,11 @@ class DataEntryWindow : public QMainWindow {
   // The file dialog, remembering what it returned for the run's status panel.
   QString chooseOpen(const QString& filter);
   QString chooseSave(const QString& filter);
-  bool copyBlock();
   void fileFailed(int os_error, const std::filesystem::path& path);
 
   shell::Desktop& desktop_;
   std::filesystem::path folder_;
+  std::filesystem::path program_folder_;  // where Output.xlsx is written: the folder of the program
   AnalysisTable table_;
   std::unique_ptr<AnalysisTableModel> model_;
   shell::TextGridView* view_ = nullptr;
