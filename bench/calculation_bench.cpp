@@ -18,6 +18,7 @@
 #include "results/diagram_files.h"
 #include "results/results_table.h"
 #include "results/run_context.h"
+#include "results/workbook_writer.h"
 
 extern char** environ;
 
@@ -104,6 +105,24 @@ void BM_Run300Rows(benchmark::State& state) {
   fs::remove_all(folder);
 }
 BENCHMARK(BM_Run300Rows)->Unit(benchmark::kMillisecond);
+
+// The results table of 300 analyses (302 rows of 188 cells) sent to Output.xlsx: written to a temporary
+// file and renamed into place.
+void BM_SendWorkbook300(benchmark::State& state) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-workbook";
+  fs::create_directories(folder);
+  kolbex::results::ResultsTable results;
+  kolbex::results::run_calculation(full_table(), 300, {}, results, folder);
+  std::string error;
+  for (auto _ : state)
+    if (!kolbex::results::write_results_workbook(results, folder / "Output.xlsx", error)) {
+      state.SkipWithError(error.c_str());
+      break;
+    }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_SendWorkbook300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // kolbex-calc over a 300-row data set, wall time of the whole process.
 void BM_KolbexCalc300Rows(benchmark::State& state) {

@@ -106,6 +106,30 @@ void BM_CalculateFromWindow300(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateFromWindow300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// 300 results rows appended to a results window that already holds earlier runs: the run into its table,
+// the grid told of the new rows, and the window drawn.
+void BM_AppendRows300(benchmark::State& state) {
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-append";
+  fs::create_directories(folder);
+  ExampleFile files(full_data_set(folder));
+  auto& system = kolbex::shell::system_desktop();
+  kolbex::shell::Desktop desktop{files, system.messages, system.clipboard, system.opener};
+  kolbex::entry::DataEntryWindow window(desktop, folder);
+  window.Toolbar1(2);
+  window.Toolbar1(13);  // the first run creates the results window
+  kolbex::results::ResultsWindow* results = window.resultsWindow();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    kolbex::results::run_calculation(window.table(), 300, {}, results->table(), folder);
+    results->showAppendedRows();
+    results->repaint();
+    QApplication::processEvents();
+  }
+  state.counters["rows in the grid"] = static_cast<double>(results->model().rowCount());
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_AppendRows300)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -24,38 +24,12 @@
 #include "results/ui/results_window.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/text_grid_view.h"
-#include "tests/support/temp_folder.h"
-#include "tests/ui/fake_desktop.h"
+#include "tests/ui/window_fixture.h"
 
 using kolbex::entry::CellPosition;
 using kolbex::entry::DataEntryWindow;
 
 namespace {
-
-std::string slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A data entry window in a folder of its own, on the fake desktop.
-struct Window {
-  kolbex::test::TempFolder folder{"kolbex-window"};
-  kolbex::test::FakeDesktop fake;
-  kolbex::shell::Desktop desktop = fake.desktop();
-  DataEntryWindow window{desktop, folder.path()};
-
-  Window() {
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-  }
-  QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
-  QWidget* button(int number) { return window.toolbar()->widgetForAction(window.toolbarButton(number)); }
-  void click(int number) { QTest::mouseClick(button(number), Qt::LeftButton); }
-  std::string text(int row, int column) { return window.table().text(row, column); }
-  void shortcut(Qt::Key key) { QTest::keyClick(&window, key, Qt::ControlModifier); }
-  void type(const char* keys) { QTest::keyClicks(&window.view(), QString::fromUtf8(keys)); }
-};
 
 bool enabled(Window& w, std::initializer_list<const char*> names) {
   for (const char* n : names)
