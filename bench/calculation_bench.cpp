@@ -13,7 +13,7 @@
 #include "engine/working_context.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
-#include "entry/file_io.h"
+#include "shell/file_io.h"
 #include "results/calculation_run.h"
 #include "results/diagram_files.h"
 #include "results/results_table.h"
@@ -30,7 +30,7 @@ using kolbex::entry::AnalysisTable;
 const AnalysisTable& full_table() {
   static const AnalysisTable table = [] {
     std::string bytes, error;
-    if (!kolbex::entry::read_file_bytes(KOLBEX_EXAMPLE, bytes, error)) throw std::runtime_error(error);
+    if (!kolbex::shell::read_file_bytes(KOLBEX_EXAMPLE, bytes, error)) throw std::runtime_error(error);
     AnalysisTable example;
     kolbex::entry::place_data_set(example, bytes);
     const int analyses = kolbex::results::count_analyses(example, 300).row_count;

@@ -15,11 +15,11 @@
 #include <string>
 
 #include "entry/data_set_file.h"
-#include "entry/file_io.h"
 #include "entry/ui/data_entry_window.h"
 #include "results/calculation_run.h"
 #include "results/ui/results_table_model.h"
 #include "results/ui/results_window.h"
+#include "shell/file_io.h"
 #include "shell/ui/desktop.h"
 
 extern char** environ;
@@ -68,7 +68,7 @@ class ExampleFile : public kolbex::shell::FileDialog {
 
 fs::path full_data_set(const fs::path& folder) {
   std::string bytes, error;
-  kolbex::entry::read_file_bytes(KOLBEX_EXAMPLE, bytes, error);
+  kolbex::shell::read_file_bytes(KOLBEX_EXAMPLE, bytes, error);
   kolbex::entry::AnalysisTable example, full;
   kolbex::entry::place_data_set(example, bytes);
   const int analyses = kolbex::results::count_analyses(example, 300).row_count;
@@ -79,18 +79,30 @@ fs::path full_data_set(const fs::path& folder) {
   return path;
 }
 
+// A data entry window in a folder of its own, with the 300-analysis data set opened.
+struct OpenedWindow {
+  explicit OpenedWindow(const char* name)
+      : folder((fs::create_directories(fs::temp_directory_path() / name), fs::temp_directory_path() / name)),
+        files(full_data_set(folder)),
+        desktop{files, kolbex::shell::system_desktop().messages, kolbex::shell::system_desktop().clipboard,
+                kolbex::shell::system_desktop().opener},
+        window(desktop, folder) {
+    window.show();
+    window.Toolbar1(2);  // Open File
+    QApplication::processEvents();
+  }
+  ~OpenedWindow() { fs::remove_all(folder); }
+  fs::path folder;
+  ExampleFile files;
+  kolbex::shell::Desktop desktop;
+  kolbex::entry::DataEntryWindow window;
+};
+
 // Calculate from the toolbar over 300 analyses until the rows are in the results grid and it has been
 // drawn; a new results window for each run.
 void BM_CalculateFromWindow300(benchmark::State& state) {
-  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-window";
-  fs::create_directories(folder);
-  ExampleFile files(full_data_set(folder));
-  auto& system = kolbex::shell::system_desktop();
-  kolbex::shell::Desktop desktop{files, system.messages, system.clipboard, system.opener};
-  kolbex::entry::DataEntryWindow window(desktop, folder);
-  window.show();
-  window.Toolbar1(2);  // Open File
-  QApplication::processEvents();
+  OpenedWindow opened("kolbex-bench-window");
+  kolbex::entry::DataEntryWindow& window = opened.window;
   for (auto _ : state) {
     window.Toolbar1(13);
     kolbex::results::ResultsWindow* results = window.resultsWindow();
@@ -102,31 +114,24 @@ void BM_CalculateFromWindow300(benchmark::State& state) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
   }
-  fs::remove_all(folder);
 }
 BENCHMARK(BM_CalculateFromWindow300)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // 300 results rows appended to a results window that already holds earlier runs: the run into its table,
 // the grid told of the new rows, and the window drawn.
 void BM_AppendRows300(benchmark::State& state) {
-  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-append";
-  fs::create_directories(folder);
-  ExampleFile files(full_data_set(folder));
-  auto& system = kolbex::shell::system_desktop();
-  kolbex::shell::Desktop desktop{files, system.messages, system.clipboard, system.opener};
-  kolbex::entry::DataEntryWindow window(desktop, folder);
-  window.Toolbar1(2);
+  OpenedWindow opened("kolbex-bench-append");
+  kolbex::entry::DataEntryWindow& window = opened.window;
   window.Toolbar1(13);  // the first run creates the results window
   kolbex::results::ResultsWindow* results = window.resultsWindow();
   QApplication::processEvents();
   for (auto _ : state) {
-    kolbex::results::run_calculation(window.table(), 300, {}, results->table(), folder);
+    kolbex::results::run_calculation(window.table(), 300, {}, results->table(), opened.folder);
     results->showAppendedRows();
     results->repaint();
     QApplication::processEvents();
   }
   state.counters["rows in the grid"] = static_cast<double>(results->model().rowCount());
-  fs::remove_all(folder);
 }
 BENCHMARK(BM_AppendRows300)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
 

@@ -14,7 +14,7 @@
 #include "engine/text_encoding.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
-#include "entry/file_io.h"
+#include "shell/file_io.h"
 #include "results/calculation_run.h"
 #include "results/results_table.h"
 #include "results/workbook_writer.h"
@@ -142,7 +142,7 @@ int parse(int argc, char** argv, Arguments& args) {
 
   for (Input& input : args.inputs) {
     std::string error;
-    if (!kolbex::entry::read_file_bytes(input.path, input.bytes, error)) return fail(error);
+    if (!kolbex::shell::read_file_bytes(input.path, input.bytes, error)) return fail(error);
   }
   std::string why;
   if (!args.results.empty() && !writable_file(args.results, why))
@@ -226,7 +226,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::string error;
-  if (!kolbex::entry::write_file_replacing(args.results, text, error)) {
+  if (!kolbex::shell::write_file_replacing(args.results, text, error)) {
     std::cerr << "kolbex-calc: --results " << error << '\n';
     return exit_write_failed;
   }

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "engine/text_encoding.h"
-#include "entry/file_io.h"
+#include "shell/file_io.h"
 
 namespace kolbex::entry {
 namespace {
@@ -55,7 +55,7 @@ bool write_data_set(AnalysisTable& table, std::ostream& out, std::string& error)
 
 bool write_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
                     int* os_error) {
-  return write_file_replacing(path, data_set_text(table), error, os_error);
+  return shell::write_file_replacing(path, data_set_text(table), error, os_error);
 }
 
 bool read_data_set(AnalysisTable& table, std::istream& in, std::string& error) {
@@ -72,7 +72,7 @@ bool read_data_set(AnalysisTable& table, std::istream& in, std::string& error) {
 bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
                    int* os_error) {
   std::string bytes;
-  if (!read_file_bytes(path, bytes, error, os_error)) {
+  if (!shell::read_file_bytes(path, bytes, error, os_error)) {
     select_data_block(table);
     return false;
   }

@@ -7,10 +7,10 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <system_error>
 
 #include "results/number_format.h"
+#include "shell/file_io.h"
 
 namespace kolbex::results {
 namespace {
@@ -58,55 +58,31 @@ const char* number_format_code(Format f) {
   }
 }
 
-bool failed(const std::filesystem::path& path, int error_number, const std::string& reason,
-            std::string& error, int* os_error) {
-  if (error_number == 0) error_number = EIO;
-  error = path.string() + ": " + (reason.empty() ? std::string(std::strerror(error_number)) : reason);
-  if (os_error) *os_error = error_number;
-  return false;
-}
-
-}  // namespace
-
-WorkbookCell workbook_cell(std::string_view text, Format column_format) {
-  if (text.empty()) return {};
-  const std::optional<double> x = number_in(text);
-  if (x) {
-    const Format candidates[] = {column_format, Format::fixed3, Format::fixed2, Format::whole,
-                                 Format::general};
-    for (Format f : candidates)
-      if ((f == Format::fixed3 || f == Format::fixed2 || f == Format::whole || f == Format::general) &&
-          formatted(*x, f) == text)
-        return {WorkbookCell::Kind::number, *x, f};
-  }
-  return {WorkbookCell::Kind::string, 0, Format::text};
-}
-
-bool write_results_workbook(const ResultsTable& table, const std::filesystem::path& path, std::string& error,
-                            int* os_error, const std::function<void(std::size_t)>& progress) {
-  namespace fs = std::filesystem;
-  fs::path temporary = path;
-  temporary += ".kolbex-" + std::to_string(std::random_device{}()) + ".tmp";
+// The workbook itself, written to `file`.
+bool write_workbook(const ResultsTable& table, const std::filesystem::path& file,
+                    const std::function<void(std::size_t)>& progress, std::string& reason,
+                    int& error_number) {
   // Creating the file first tells why a folder cannot take it (no permission, no folder, no space).
   errno = 0;
-  if (std::FILE* probe = std::fopen(temporary.c_str(), "wb")) {
-    std::fclose(probe);
-  } else {
-    return failed(path, errno, "", error, os_error);
+  std::FILE* probe = std::fopen(file.c_str(), "wb");
+  if (!probe) {
+    error_number = errno;
+    return false;
   }
+  std::fclose(probe);
 
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;  // rows go out as they are written
-  lxw_workbook* workbook = workbook_new_opt(temporary.c_str(), &options);
-  std::error_code ec;
+  lxw_workbook* workbook = workbook_new_opt(file.c_str(), &options);
   if (!workbook) {
-    fs::remove(temporary, ec);
-    return failed(path, errno, "the workbook could not be created", error, os_error);
+    error_number = errno;
+    reason = "the workbook could not be created";
+    return false;
   }
   lxw_worksheet* sheet = workbook_add_worksheet(workbook, "Results");
 
-  std::array<lxw_format*, static_cast<std::size_t>(Format::none) + 1>
-      number_formats{};  // fixed3, fixed2, whole
+  // The number formats by Format: only fixed3, fixed2 and whole have one.
+  std::array<lxw_format*, static_cast<std::size_t>(Format::none) + 1> number_formats{};
   for (Format f : {Format::fixed3, Format::fixed2, Format::whole}) {
     lxw_format* format = workbook_add_format(workbook);
     format_set_num_format(format, number_format_code(f));
@@ -153,17 +129,37 @@ bool write_results_workbook(const ResultsTable& table, const std::filesystem::pa
   errno = 0;
   const lxw_error closed = workbook_close(workbook);
   if (closed != LXW_NO_ERROR) {
-    const int error_number = errno;
-    fs::remove(temporary, ec);
-    return failed(path, error_number, lxw_strerror(closed), error, os_error);
-  }
-  fs::rename(temporary, path, ec);
-  if (ec) {
-    const int error_number = ec.value();
-    fs::remove(temporary, ec);
-    return failed(path, error_number, "", error, os_error);
+    error_number = errno;
+    reason = lxw_strerror(closed);
+    return false;
   }
   return true;
+}
+
+}  // namespace
+
+WorkbookCell workbook_cell(std::string_view text, Format column_format) {
+  if (text.empty()) return {};
+  const std::optional<double> x = number_in(text);
+  if (x) {
+    const Format candidates[] = {column_format, Format::fixed3, Format::fixed2, Format::whole,
+                                 Format::general};
+    for (Format f : candidates)
+      if ((f == Format::fixed3 || f == Format::fixed2 || f == Format::whole || f == Format::general) &&
+          formatted(*x, f) == text)
+        return {WorkbookCell::Kind::number, *x, f};
+  }
+  return {WorkbookCell::Kind::string, 0, Format::text};
+}
+
+bool write_results_workbook(const ResultsTable& table, const std::filesystem::path& path, std::string& error,
+                            int* os_error, const std::function<void(std::size_t)>& progress) {
+  return shell::write_file_replacing(
+      path,
+      [&](const std::filesystem::path& file, std::string& reason, int& error_number) {
+        return write_workbook(table, file, progress, reason, error_number);
+      },
+      error, os_error);
 }
 
 }  // namespace kolbex::results

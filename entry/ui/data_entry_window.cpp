@@ -28,6 +28,7 @@
 #include "shell/ui/grid_commands.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
+#include "shell/ui/numbered_toolbar.h"
 #include "shell/ui/text_grid_view.h"
 #include "shell/ui/title_label.h"
 
@@ -53,7 +54,8 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
       folder_(std::move(working_folder)),
       program_folder_(QCoreApplication::applicationDirPath().toStdString()),
       model_(std::make_unique<AnalysisTableModel>(table_)),
-      report_(shell::ReportingWindow::data_entry, desktop.messages) {
+      report_(shell::ReportingWindow::data_entry, desktop.messages),
+      editing_(*model_, desktop.clipboard, report_) {
   setObjectName(QStringLiteral("kkj"));
   setWindowTitle(QStringLiteral("K o l b e x") + QString(10, u' '));
 
@@ -215,45 +217,29 @@ void DataEntryWindow::buildMenus() {
 }
 
 void DataEntryWindow::buildToolbar() {
-  toolbar_bar_ = addToolBar(QStringLiteral("Toolbar1"));
-  toolbar_bar_->setObjectName(QStringLiteral("Toolbar1"));
-  toolbar_bar_->setMovable(false);
-  struct Button {
-    int number;
-    const char* text;
-    shell::Icon icon;
-  };
-  const Button buttons[] = {
-      {1, "New", shell::Icon::new_file},
-      {2, "Open", shell::Icon::open_file},
-      {3, "Save", shell::Icon::save},
-      {4, "Close", shell::Icon::close},
-      {5, "Exit", shell::Icon::exit},
-      {7, "Cut", shell::Icon::cut},
-      {8, "Copy", shell::Icon::copy},
-      {9, "Paste", shell::Icon::paste},
-      {10, "Delete", shell::Icon::delete_cells},
-      {11, "Select All", shell::Icon::select_all},
-      {13, "Calculate", shell::Icon::calculate},
-      {15, "Load Excel (.xls)  into Grid", shell::Icon::load_workbook},
-      {16, "Load Excel (.xlsx)  into Grid", shell::Icon::load_workbook},
-      {17, "Edit Excel (.xls) File", shell::Icon::edit_workbook},
-      {18, "Edit Excel (.xlsx) File", shell::Icon::edit_workbook},
-      {20, "About", shell::Icon::about},
-      {21, "Help", shell::Icon::help},
-      {22, "Display Next Screen", shell::Icon::next_screen},
-  };
-  int next = 1;
-  for (const Button& b : buttons) {
-    for (; next < b.number; ++next) toolbar_bar_->addSeparator();  // 6, 12, 14 and 19
-    QAction* action = toolbar_bar_->addAction(shell::icon(b.icon), QString::fromLatin1(b.text));
-    action->setToolTip(QString::fromLatin1(b.text));
-    action->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.number));
-    const int number = b.number;
-    connect(action, &QAction::triggered, this, [this, number] { Toolbar1(number); });
-    toolbar_[static_cast<std::size_t>(b.number - 1)] = action;
-    next = b.number + 1;
-  }
+  toolbar_bar_ = shell::add_numbered_toolbar(
+      *this,
+      {
+          {1, "New", shell::Icon::new_file},
+          {2, "Open", shell::Icon::open_file},
+          {3, "Save", shell::Icon::save},
+          {4, "Close", shell::Icon::close},
+          {5, "Exit", shell::Icon::exit},
+          {7, "Cut", shell::Icon::cut},
+          {8, "Copy", shell::Icon::copy},
+          {9, "Paste", shell::Icon::paste},
+          {10, "Delete", shell::Icon::delete_cells},
+          {11, "Select All", shell::Icon::select_all},
+          {13, "Calculate", shell::Icon::calculate},
+          {15, "Load Excel (.xls)  into Grid", shell::Icon::load_workbook},
+          {16, "Load Excel (.xlsx)  into Grid", shell::Icon::load_workbook},
+          {17, "Edit Excel (.xls) File", shell::Icon::edit_workbook},
+          {18, "Edit Excel (.xlsx) File", shell::Icon::edit_workbook},
+          {20, "About", shell::Icon::about},
+          {21, "Help", shell::Icon::help},
+          {22, "Display Next Screen", shell::Icon::next_screen},
+      },
+      [this](int number) { Toolbar1(number); }, toolbar_);
 }
 
 void DataEntryWindow::buildStatusBar() {
@@ -451,22 +437,10 @@ void DataEntryWindow::mnuEditInsertRow() {
   if (model_->insertTableRow(table_.current().row)) view_->showTableSelection();
 }
 
-void DataEntryWindow::mnuEditCopy() { report_.set(shell::copy_selected_block(table_, desktop_.clipboard)); }
-
-void DataEntryWindow::mnuEditCut() {
-  report_.set(shell::cut_selected_block(table_, desktop_.clipboard));
-  model_->tableChanged();
-}
-
-void DataEntryWindow::mnuEditDelete() {
-  table_.clear_selected_block();
-  model_->tableChanged();
-}
-
-void DataEntryWindow::mnuEditPaste() {
-  report_.set(shell::paste_into_selected_block(table_, desktop_.clipboard));
-  model_->tableChanged();
-}
+void DataEntryWindow::mnuEditCopy() { editing_.copy(); }
+void DataEntryWindow::mnuEditCut() { editing_.cut(); }
+void DataEntryWindow::mnuEditDelete() { editing_.erase(); }
+void DataEntryWindow::mnuEditPaste() { editing_.paste(); }
 
 void DataEntryWindow::mnuEditSelectAll() {
   tableShown(false);

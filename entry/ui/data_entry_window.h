@@ -7,11 +7,13 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "entry/analysis_table.h"
 #include "entry/command_states.h"
 #include "shell/ui/desktop.h"
 #include "shell/ui/error_report.h"
+#include "shell/ui/grid_commands.h"
 
 class QAction;
 class QLabel;
@@ -106,6 +108,7 @@ class DataEntryWindow : public QMainWindow {
   std::unique_ptr<AnalysisTableModel> model_;
   shell::TextGridView* view_ = nullptr;
   shell::ErrorReport report_;
+  shell::GridEditing editing_;
   bool toolbar_command_ = false;
   bool open_to_calculate_ = false;  // the checked mark of "Open File to Calculate"
   QString last_dialog_name_;        // RunFileName: what the file dialog returned last
@@ -119,7 +122,7 @@ class DataEntryWindow : public QMainWindow {
   QLabel* date_panel_ = nullptr;
   QMenu* edit_menu_ = nullptr;
   QToolBar* toolbar_bar_ = nullptr;
-  std::array<QAction*, 22> toolbar_{};
+  std::vector<QAction*> toolbar_;  // by button number - 1
 
   QAction* mnuNewFile_ = nullptr;
   QAction* mnuOpenFile_ = nullptr;

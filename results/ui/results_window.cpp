@@ -21,6 +21,7 @@
 #include "shell/ui/grid_commands.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
+#include "shell/ui/numbered_toolbar.h"
 #include "shell/ui/text_grid_view.h"
 #include "shell/ui/title_label.h"
 
@@ -43,7 +44,8 @@ ResultsWindow::ResultsWindow(QWidget* previous, shell::Desktop& desktop, std::fi
       workbook_(std::move(workbook)),
       folder_(std::move(working_folder)),
       model_(std::make_unique<ResultsTableModel>(table_)),
-      report_(shell::ReportingWindow::results, desktop.messages) {
+      report_(shell::ReportingWindow::results, desktop.messages),
+      editing_(*model_, desktop.clipboard, report_) {
   setObjectName(QStringLiteral("Form10"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("K o l b e x  -  Calculation Screen"));
@@ -135,39 +137,23 @@ void ResultsWindow::buildMenus() {
 }
 
 void ResultsWindow::buildToolbar() {
-  toolbar_bar_ = addToolBar(QStringLiteral("Toolbar1"));
-  toolbar_bar_->setObjectName(QStringLiteral("Toolbar1"));
-  toolbar_bar_->setMovable(false);
-  struct Button {
-    int number;
-    const char* text;
-    shell::Icon icon;
-  };
-  const Button buttons[] = {
-      {1, "Cut", shell::Icon::cut},
-      {2, "Copy", shell::Icon::copy},
-      {3, "Paste", shell::Icon::paste},
-      {4, "Delete", shell::Icon::delete_cells},
-      {5, "Select All", shell::Icon::select_all},
-      {7, "Exit program", shell::Icon::exit},
-      {9, "Send results to Excel File (Output.xlsx)", shell::Icon::send_workbook},
-      {10, "Open and Edit Excel file (Output.xlsx)", shell::Icon::open_workbook},
-      {12, "About", shell::Icon::about},
-      {13, "Plot graph by using Grapher", shell::Icon::plot},
-      {14, "Help", shell::Icon::help},
-      {16, "Display Previous Screen", shell::Icon::previous_screen},
-  };
-  int next = 1;
-  for (const Button& b : buttons) {
-    for (; next < b.number; ++next) toolbar_bar_->addSeparator();  // 6, 8, 11 and 15
-    QAction* action = toolbar_bar_->addAction(shell::icon(b.icon), QString::fromLatin1(b.text));
-    action->setToolTip(QString::fromLatin1(b.text));
-    action->setObjectName(QStringLiteral("Toolbar1_%1").arg(b.number));
-    const int number = b.number;
-    connect(action, &QAction::triggered, this, [this, number] { Toolbar1(number); });
-    toolbar_[static_cast<std::size_t>(b.number - 1)] = action;
-    next = b.number + 1;
-  }
+  toolbar_bar_ = shell::add_numbered_toolbar(
+      *this,
+      {
+          {1, "Cut", shell::Icon::cut},
+          {2, "Copy", shell::Icon::copy},
+          {3, "Paste", shell::Icon::paste},
+          {4, "Delete", shell::Icon::delete_cells},
+          {5, "Select All", shell::Icon::select_all},
+          {7, "Exit program", shell::Icon::exit},
+          {9, "Send results to Excel File (Output.xlsx)", shell::Icon::send_workbook},
+          {10, "Open and Edit Excel file (Output.xlsx)", shell::Icon::open_workbook},
+          {12, "About", shell::Icon::about},
+          {13, "Plot graph by using Grapher", shell::Icon::plot},
+          {14, "Help", shell::Icon::help},
+          {16, "Display Previous Screen", shell::Icon::previous_screen},
+      },
+      [this](int number) { Toolbar1(number); }, toolbar_);
 }
 
 void ResultsWindow::layOutResultsTable() {
@@ -187,22 +173,10 @@ void ResultsWindow::reportUnlessToolbar() {
   if (!toolbar_command_) report_.report(this);
 }
 
-void ResultsWindow::mnuEditCopy() { report_.set(shell::copy_selected_block(table_, desktop_.clipboard)); }
-
-void ResultsWindow::mnuEditCut() {
-  report_.set(shell::cut_selected_block(table_, desktop_.clipboard));
-  model_->tableChanged();
-}
-
-void ResultsWindow::mnuEditPaste() {
-  report_.set(shell::paste_into_selected_block(table_, desktop_.clipboard));
-  model_->tableChanged();
-}
-
-void ResultsWindow::mnuEditDelete() {
-  table_.clear_selected_block();
-  model_->tableChanged();
-}
+void ResultsWindow::mnuEditCopy() { editing_.copy(); }
+void ResultsWindow::mnuEditCut() { editing_.cut(); }
+void ResultsWindow::mnuEditDelete() { editing_.erase(); }
+void ResultsWindow::mnuEditPaste() { editing_.paste(); }
 
 // Select All takes the whole table, the column-number row and the sample column included.
 void ResultsWindow::mnuEditSelectAll() {

@@ -6,10 +6,12 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "results/results_table.h"
 #include "shell/ui/desktop.h"
 #include "shell/ui/error_report.h"
+#include "shell/ui/grid_commands.h"
 
 class QAction;
 class QLabel;
@@ -89,6 +91,7 @@ class ResultsWindow : public QMainWindow {
   std::unique_ptr<ResultsTableModel> model_;
   shell::TextGridView* view_ = nullptr;
   shell::ErrorReport report_;
+  shell::GridEditing editing_;
   bool toolbar_command_ = false;
   QLabel* title_ = nullptr;
   QLabel* subtitle_ = nullptr;
@@ -96,7 +99,7 @@ class ResultsWindow : public QMainWindow {
   std::array<QLabel*, 3> panels_{};
   QMenu* edit_menu_ = nullptr;
   QToolBar* toolbar_bar_ = nullptr;
-  std::array<QAction*, 16> toolbar_{};
+  std::vector<QAction*> toolbar_;  // by button number - 1
 };
 
 }  // namespace kolbex::results

@@ -2,6 +2,8 @@
 
 #include "shell/text_grid.h"
 #include "shell/ui/desktop.h"
+#include "shell/ui/error_report.h"
+#include "shell/ui/text_grid_model.h"
 
 namespace kolbex::shell {
 
@@ -14,5 +16,31 @@ int copy_selected_block(const TextGrid& grid, Clipboard& clipboard);
 int cut_selected_block(TextGrid& grid, Clipboard& clipboard);
 // Paste: the clipboard's text, when there is one, fills the selected block from its top-left cell.
 int paste_into_selected_block(TextGrid& grid, Clipboard& clipboard);
+
+// The Cut, Copy, Paste and Delete commands of a window: on its grid through its model, with its clipboard,
+// leaving their failure in the window's error report.
+class GridEditing {
+ public:
+  GridEditing(TextGridModel& model, Clipboard& clipboard, ErrorReport& report)
+      : model_(model), clipboard_(clipboard), report_(report) {}
+  void copy() { report_.set(copy_selected_block(model_.grid(), clipboard_)); }
+  void cut() {
+    report_.set(cut_selected_block(model_.grid(), clipboard_));
+    model_.tableChanged();
+  }
+  void paste() {
+    report_.set(paste_into_selected_block(model_.grid(), clipboard_));
+    model_.tableChanged();
+  }
+  void erase() {
+    model_.grid().clear_selected_block();
+    model_.tableChanged();
+  }
+
+ private:
+  TextGridModel& model_;
+  Clipboard& clipboard_;
+  ErrorReport& report_;
+};
 
 }  // namespace kolbex::shell

@@ -9,9 +9,12 @@
 
 #include <sys/stat.h>
 
-#include "entry/file_io.h"
+#include "shell/file_io.h"
 
 namespace kolbex::entry {
+
+using shell::read_file_bytes;
+using shell::write_file_replacing;
 namespace {
 
 std::string written(AnalysisTable& t) {

@@ -8,7 +8,7 @@
 #include <set>
 
 #include "entry/analysis_table.h"
-#include "entry/file_io.h"
+#include "shell/file_io.h"
 #include "results/calculation_run.h"
 #include "results/number_format.h"
 #include "tests/support/record_builder.h"
@@ -154,7 +154,7 @@ TEST(DiagramFiles, SampleNameIsWrittenAsTypedInOneBytePerCharacter) {
 
 std::string file_text(const std::filesystem::path& path) {
   std::string bytes, error;
-  EXPECT_TRUE(entry::read_file_bytes(path, bytes, error)) << error;
+  EXPECT_TRUE(shell::read_file_bytes(path, bytes, error)) << error;
   return bytes;
 }
 

@@ -1,4 +1,4 @@
-#include "entry/file_io.h"
+#include "shell/file_io.h"
 
 #include <cerrno>
 #include <cstring>
@@ -7,7 +7,7 @@
 #include <random>
 #include <system_error>
 
-namespace kolbex::entry {
+namespace kolbex::shell {
 
 namespace {
 
@@ -36,49 +36,58 @@ bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std:
   return true;
 }
 
-namespace {
-
-bool write_into(const std::filesystem::path& path, const std::filesystem::path& target,
-                std::string_view bytes, std::ios::openmode mode, std::string& error, int* os_error) {
-  errno = 0;
-  std::ofstream out(target, std::ios::binary | mode);
-  if (!out) return failed(path, errno, "", error, os_error);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) return failed(path, errno, "the file could not be written", error, os_error);
-  return true;
-}
-
-}  // namespace
-
-bool write_file_replacing(const std::filesystem::path& path, std::string_view bytes, std::string& error,
+bool write_file_replacing(const std::filesystem::path& path, const FileWriter& write, std::string& error,
                           int* os_error) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  // A link is followed, so the file it names is the one replaced (or created) and the link stays.
   fs::path target = path;
   for (int hops = 0; hops < 40 && fs::is_symlink(target, ec); ++hops) {
     const fs::path next = fs::read_symlink(target, ec);
     target = next.is_absolute() ? next : target.parent_path() / next;
   }
+  std::string reason;
+  int error_number = 0;
   const fs::file_status status = fs::status(target, ec);
-  // A device or pipe (/dev/null, /dev/stdout, a FIFO) is written into; only a regular file is replaced.
   if (fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status))
-    return write_into(path, target, bytes, std::ios::out, error, os_error);
+    return write(target, reason, error_number) || failed(path, error_number, reason, error, os_error);
 
   fs::path temporary = target;
   temporary += ".kolbex-" + std::to_string(std::random_device{}()) + ".tmp";
-  if (!write_into(path, temporary, bytes, std::ios::trunc, error, os_error)) {
+  if (!write(temporary, reason, error_number)) {
     fs::remove(temporary, ec);
-    return false;
+    return failed(path, error_number, reason, error, os_error);
   }
   fs::rename(temporary, target, ec);
   if (ec) {
-    const int error_number = ec.value();
+    error_number = ec.value();
     fs::remove(temporary, ec);
     return failed(path, error_number, "", error, os_error);
   }
   return true;
 }
 
-}  // namespace kolbex::entry
+bool write_file_replacing(const std::filesystem::path& path, std::string_view bytes, std::string& error,
+                          int* os_error) {
+  return write_file_replacing(
+      path,
+      [bytes](const std::filesystem::path& file, std::string& reason, int& error_number) {
+        errno = 0;
+        // A device or pipe is written into from its start; a regular file is created afresh.
+        std::ofstream out(file, std::ios::binary | std::ios::out);
+        if (!out) {
+          error_number = errno;
+          return false;
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+          error_number = errno;
+          reason = "the file could not be written";
+          return false;
+        }
+        return true;
+      },
+      error, os_error);
+}
+
+}  // namespace kolbex::shell
