@@ -13,12 +13,12 @@
 #include "engine/working_context.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
-#include "shell/file_io.h"
 #include "results/calculation_run.h"
 #include "results/diagram_files.h"
 #include "results/results_table.h"
 #include "results/run_context.h"
 #include "results/workbook_writer.h"
+#include "shell/file_io.h"
 
 extern char** environ;
 

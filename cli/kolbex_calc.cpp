@@ -14,10 +14,10 @@
 #include "engine/text_encoding.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
-#include "shell/file_io.h"
 #include "results/calculation_run.h"
 #include "results/results_table.h"
 #include "results/workbook_writer.h"
+#include "shell/file_io.h"
 
 namespace fs = std::filesystem;
 

@@ -8,9 +8,9 @@
 #include <set>
 
 #include "entry/analysis_table.h"
-#include "shell/file_io.h"
 #include "results/calculation_run.h"
 #include "results/number_format.h"
+#include "shell/file_io.h"
 #include "tests/support/record_builder.h"
 #include "tests/support/table_rows.h"
 #include "tests/support/temp_folder.h"
