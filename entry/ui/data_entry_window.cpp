@@ -405,7 +405,7 @@ void DataEntryWindow::mnuSaveAs() {
   if (!write_data_set(table_, path, error, &os_error)) {
     fileFailed(os_error, path);
     // A save that failed must never pass for one that worked: from the menu too, the user is told.
-    if (!toolbar_command_) report_.report(this);
+    if (!toolbar_command_) report_.show(this, shell::file_failure(os_error, path));
   }
   view_->showTableSelection();
   setTitle(QStringLiteral("Data Entry Screen"));

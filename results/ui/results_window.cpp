@@ -169,8 +169,9 @@ QString ResultsWindow::subtitleText() const { return subtitle_->text(); }
 
 void ResultsWindow::showAppendedRows() { model_->rowsAppended(); }
 
-void ResultsWindow::reportUnlessToolbar() {
-  if (!toolbar_command_) report_.report(this);
+void ResultsWindow::failed(int failure_number) {
+  report_.set(failure_number);
+  if (!toolbar_command_) report_.show(this, failure_number);
 }
 
 void ResultsWindow::mnuEditCopy() { editing_.copy(); }
@@ -217,10 +218,7 @@ void ResultsWindow::sendResultsToWorkbook(bool with_notice) {
     subtitle_->setText(subtitle);
     title_->setText(QStringLiteral("Calculation Screen"));
   }
-  if (!sent) {
-    report_.set(shell::file_failure(os_error, workbook_));
-    reportUnlessToolbar();  // a send that failed must not pass for one that worked
-  }
+  if (!sent) failed(shell::file_failure(os_error, workbook_));  // never to pass for a send that worked
 }
 
 void ResultsWindow::mnuSEF() { sendResultsToWorkbook(false); }
@@ -229,8 +227,7 @@ void ResultsWindow::mnuSEF() { sendResultsToWorkbook(false); }
 void ResultsWindow::mnuOEF() {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(workbook_, ec)) {
-    report_.set(shell::failure::object_required);
-    reportUnlessToolbar();
+    failed(shell::failure::object_required);
     return;
   }
   desktop_.opener.open(QUrl::fromLocalFile(QString::fromStdString(workbook_.string())));

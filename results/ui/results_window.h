@@ -80,8 +80,9 @@ class ResultsWindow : public QMainWindow {
   // lay_out_results_table: 188 columns with their widths, the two header rows, alignments, colours.
   void layOutResultsTable();
   void sendResultsToWorkbook(bool with_notice);
-  // A failure the menu route would otherwise pass over in silence: shown at once, or by the toolbar.
-  void reportUnlessToolbar();
+  // A failure the menu route would otherwise pass over in silence: shown at once, or after the toolbar
+  // command by its report.
+  void failed(int failure_number);
 
   QPointer<QWidget> previous_;
   shell::Desktop& desktop_;

@@ -21,7 +21,9 @@ class ErrorReport {
 
   // report_error: shows the window's message for the current failure number, if its table has one.
   // The number stays as it is.
-  void report(QWidget* parent) const;
+  void report(QWidget* parent) const { show(parent, failure_); }
+  // Shows the window's message for a given failure number, if its table has one.
+  void show(QWidget* parent, int failure_number) const;
 
  private:
   ReportingWindow window_;
