@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,8 @@ class AnalysisTable : public shell::TextGrid, public engine::CellSource {
 
   // Empties every cell, headings and row numbers included.
   void clear();
+  // R becomes `rows` (at least 1): rows beyond it are dropped, new rows are empty.
+  void set_row_count(int rows) { resize_rows(std::max(rows, 1)); }
 
   // Inserts a row of empty cells (its row-number cell included) as row `row`, moving that row and the
   // rows below it down by one; R grows by one. Only an analysis row can be the place. Row numbers are
