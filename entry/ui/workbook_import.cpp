@@ -1,11 +1,7 @@
 #include "entry/ui/workbook_import.h"
 
 #include <freexl.h>
-#include <quazip.h>
-#include <quazipfile.h>
-#include <quazipfileinfo.h>
 
-#include <QBuffer>
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -16,6 +12,7 @@
 #include <random>
 
 #include "entry/compound_file.h"
+#include "entry/zip_archive.h"
 #include "results/number_format.h"
 #include "shell/failure.h"
 #include "shell/file_io.h"
@@ -24,9 +21,11 @@ namespace kolbex::entry {
 namespace {
 
 // No part of a workbook may inflate beyond 64 MiB: a zip bomb is refused before it fills the memory.
-constexpr qint64 member_limit = 64 * 1024 * 1024;
+constexpr std::size_t member_limit = 64 * 1024 * 1024;
 // Nor may the file itself be larger than that many times over.
 constexpr std::uintmax_t file_limit = 4 * 64 * 1024 * 1024;
+// Spreadsheet XML nests a handful of levels; anything deeper is not a workbook part.
+constexpr int depth_limit = 64;
 
 WorkbookRead invalid(std::string reason) {
   return {shell::failure::invalid_file_format, std::move(reason), {}};
@@ -35,53 +34,18 @@ WorkbookRead invalid(std::string reason) {
 // The members of an .xlsx container, each read whole, its size checked as stated and as inflated.
 class XlsxContainer {
  public:
-  explicit XlsxContainer(std::string_view bytes)
-      : data_(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))), buffer_(&data_) {
-    buffer_.open(QIODevice::ReadOnly);
-    zip_.setIoDevice(&buffer_);
-    open_ = zip_.open(QuaZip::mdUnzip);
-  }
-  bool open() const { return open_; }
+  explicit XlsxContainer(std::string_view bytes) : zip_(bytes, member_limit) {}
+  bool open() const { return zip_.valid(); }
 
   // The member's bytes; nothing when it is missing; `error` set when it is too large or damaged.
-  std::optional<QByteArray> member(const QString& name, std::string& error) {
-    if (!zip_.setCurrentFile(name, QuaZip::csSensitive)) return std::nullopt;
-    QuaZipFileInfo64 info;
-    if (!zip_.getCurrentFileInfo(&info)) {
-      error = "a damaged entry";
-      return std::nullopt;
-    }
-    if (info.uncompressedSize > static_cast<quint64>(member_limit)) {
-      error = "an entry larger than 64 MiB";
-      return std::nullopt;
-    }
-    QuaZipFile file(&zip_);
-    if (!file.open(QIODevice::ReadOnly)) {
-      error = "a damaged entry";
-      return std::nullopt;
-    }
-    QByteArray content;
-    char chunk[65536];
-    for (qint64 n; (n = file.read(chunk, sizeof chunk)) > 0;) {
-      if (content.size() + n > member_limit) {
-        error = "an entry larger than 64 MiB";
-        return std::nullopt;
-      }
-      content.append(chunk, n);
-    }
-    file.close();
-    if (file.getZipError() != UNZ_OK) {
-      error = "a damaged entry";
-      return std::nullopt;
-    }
-    return content;
+  std::optional<QByteArray> member(const QString& name, std::string& error) const {
+    const auto content = zip_.read(name.toStdString(), error);
+    if (!content) return std::nullopt;
+    return QByteArray(content->data(), static_cast<qsizetype>(content->size()));
   }
 
  private:
-  QByteArray data_;
-  QBuffer buffer_;
-  QuaZip zip_;
-  bool open_ = false;
+  ZipArchive zip_;
 };
 
 // The folder of a member ("xl/workbook.xml" -> "xl") and a relationship target resolved against it.
@@ -159,13 +123,26 @@ QString string_item(QXmlStreamReader& reader) {
   return text;
 }
 
+// Reads on, failing (as an XML error) when the elements nest deeper than any workbook part does.
+bool read_next(QXmlStreamReader& reader, int& depth) {
+  reader.readNext();
+  if (reader.isStartElement() && ++depth > depth_limit) {
+    reader.raiseError(QStringLiteral("elements nested too deeply"));
+    return false;
+  }
+  if (reader.isEndElement()) --depth;
+  return !reader.atEnd();
+}
+
 std::optional<std::vector<QString>> shared_strings(const QByteArray& xml) {
   std::vector<QString> strings;
   QXmlStreamReader reader(xml);
-  while (!reader.atEnd()) {
-    reader.readNext();
-    if (reader.isStartElement() && reader.name() == u"si") strings.push_back(string_item(reader));
-  }
+  int depth = 0;
+  while (read_next(reader, depth))
+    if (reader.isStartElement() && reader.name() == u"si") {
+      strings.push_back(string_item(reader));
+      --depth;  // string_item read the item to its end
+    }
   if (reader.hasError()) return std::nullopt;
   return strings;
 }
@@ -176,9 +153,8 @@ std::string utf8(const QString& s) { return s.toStdString(); }
 std::optional<std::string> read_sheet(const QByteArray& xml, const std::vector<QString>& strings,
                                       WorkbookRectangle& cells) {
   QXmlStreamReader reader(xml);
-  int row = 0, column = 0;
-  while (!reader.atEnd()) {
-    reader.readNext();
+  int row = 0, column = 0, depth = 0;
+  while (read_next(reader, depth)) {
     if (!reader.isStartElement()) continue;
     if (reader.name() == u"row") {
       const QStringView r = reader.attributes().value(QLatin1String("r"));
@@ -199,11 +175,13 @@ std::optional<std::string> read_sheet(const QByteArray& xml, const std::vector<Q
     }
     if (row > WorkbookRectangle::rows || column > WorkbookRectangle::columns) {
       reader.skipCurrentElement();
+      --depth;
       continue;
     }
     const QString type = attributes.value(QLatin1String("t")).toString();
     QString value;
     bool has_value = false, inline_text = false;
+    --depth;  // the cell is read to its end here
     while (!reader.atEnd()) {
       reader.readNext();
       if (reader.isEndElement() && reader.name() == u"c") break;

@@ -12,7 +12,8 @@ namespace kolbex::entry {
 
 // A workbook's contribution to the analysis table: the 101 x 65 rectangle of the worksheet that was shown
 // when the workbook was saved, worksheet cell (r + 1, c + 1) for table cell (r, c). A cell holds the text
-// form of its value, or nothing (an error value, or no cell): then the table cell keeps its text.
+// form of its value (an empty cell, or none, gives the empty text), or nothing for a value without a text
+// form (an error value): then the table cell keeps its text.
 class WorkbookRectangle {
  public:
   static constexpr int rows = 101, columns = 65;
@@ -24,7 +25,8 @@ class WorkbookRectangle {
   }
 
  private:
-  std::vector<std::optional<std::string>> cells_ = std::vector<std::optional<std::string>>(rows * columns);
+  std::vector<std::optional<std::string>> cells_ =
+      std::vector<std::optional<std::string>>(rows * columns, std::string());
 };
 
 // The outcome of reading a workbook: the failure number (0; 53 "File not found", 75 "Path/File access
