@@ -15,11 +15,13 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "entry/data_set_file.h"
 #include "entry/grid_layout.h"
 #include "entry/ui/analysis_table_model.h"
+#include "entry/ui/workbook_import.h"
 #include "results/calculation_run.h"
 #include "results/ui/results_window.h"
 #include "shell/failure.h"
@@ -41,6 +43,8 @@ constexpr int edit_buffer_height = 238;
 constexpr int run_row_limit = 300;
 
 const QString data_set_filter = QStringLiteral("Garnet(*.gsg) |*.gsg");
+const QString xls_filter = QStringLiteral("Excel files (*.xls)|*.xls");
+const QString xlsx_filter = QStringLiteral("Excel files (*.xlsx)|*.xlsx");
 const QString save_filter = QStringLiteral("Garnet files(*.gsg) |*.gsg");
 
 std::filesystem::path path_of(const QString& name) { return std::filesystem::path(name.toStdString()); }
@@ -150,19 +154,18 @@ void DataEntryWindow::buildMenus() {
   QMenu* load = file->addMenu(QStringLiteral("Open Excel File"));
   load->menuAction()->setObjectName(QStringLiteral("mnuOEF"));
   load->addSeparator();
-  // The workbook commands behind these four entries are not part of this window yet.
   mnu9703_ = entry(load, QStringLiteral("1997 - 2003 Files (.xls)"), "mnu9703",
-                   QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
+                   QKeySequence(QStringLiteral("Ctrl+G")), &DataEntryWindow::mnu9703);
   mnu07Later_ = entry(load, QStringLiteral("2007 - Later (.xlsx)"), "mnu07Later",
-                      QKeySequence(QStringLiteral("Ctrl+H")), nullptr);
+                      QKeySequence(QStringLiteral("Ctrl+H")), &DataEntryWindow::mnu07Later);
   load->addSeparator();
   QMenu* edit_workbook = file->addMenu(QStringLiteral("Edit Excel File"));
   edit_workbook->menuAction()->setObjectName(QStringLiteral("mnuEEF"));
   edit_workbook->addSeparator();
   mnu9703e_ = entry(edit_workbook, QStringLiteral("1997 - 2003 Files (.xls)"), "mnu9703e",
-                    QKeySequence(QStringLiteral("Ctrl+F1")), nullptr);
+                    QKeySequence(QStringLiteral("Ctrl+F1")), &DataEntryWindow::mnu9703e);
   mnu07Latere_ = entry(edit_workbook, QStringLiteral("2007 - Later (.xlsx)"), "mnu07Latere",
-                       QKeySequence(QStringLiteral("Ctrl+F2")), nullptr);
+                       QKeySequence(QStringLiteral("Ctrl+F2")), &DataEntryWindow::mnu07Latere);
   edit_workbook->addSeparator();
   file->addSeparator();
   mnuExit_ = entry(file, QStringLiteral("Exit"), "mnuExit", QKeySequence(QStringLiteral("Ctrl+X")),
@@ -485,6 +488,51 @@ void DataEntryWindow::mnuOpen() {
   setTitle(QStringLiteral("Data Entry Screen"));
 }
 
+// The load commands: the shown sheet's 101 x 65 rectangle of a workbook into a new table. A workbook that
+// cannot be read says why, whatever the command was started from.
+void DataEntryWindow::loadWorkbook(const QString& filter, bool stop_when_cancelled) {
+  mnuNewFile();
+  setTitle(QStringLiteral("Open Excel File"));
+  const QString name = chooseOpen(filter);
+  if (name.isEmpty()) mnuClose();
+  setTitle(QStringLiteral("Wait  Please"));
+  std::optional<WorkbookRead> read;
+  if (!name.isEmpty()) {
+    read = read_workbook(path_of(name));
+    if (read->failure != 0) {
+      report_.set(read->failure);
+      if (!toolbar_command_) report_.show(this, read->failure);
+    }
+  }
+  if (name.isEmpty() && stop_when_cancelled) return;
+  table_.set_row_count(WorkbookRectangle::rows);
+  if (read && read->failure == 0) place_workbook(read->cells, table_);
+  model_->tableChanged();
+  view_->showTableSelection();
+  setTitle(QStringLiteral("Data Entry Screen"));
+}
+
+void DataEntryWindow::mnu9703() { loadWorkbook(xls_filter, true); }
+void DataEntryWindow::mnu07Later() { loadWorkbook(xlsx_filter, true); }
+
+// The edit commands: the input template beside the program, in the desktop's spreadsheet program. The
+// program never writes into it.
+void DataEntryWindow::editWorkbook(const char* template_name) {
+  setTitle(QStringLiteral("Edit Excel File"));
+  const std::filesystem::path path = program_folder_ / template_name;
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(path, ec))
+    desktop_.opener.open(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+  else
+    report_.set(shell::failure::file_not_found);
+  // A cell text in the edit buffer: the report runs at once, as the command has always done.
+  if (!QString::fromStdString(view_->editBuffer()).trimmed().isEmpty()) report_.report(this);
+  setTitle(QStringLiteral("Data Entry Screen"));
+}
+
+void DataEntryWindow::mnu9703e() { editWorkbook("Kolbex.xls"); }
+void DataEntryWindow::mnu07Latere() { editWorkbook("Kolbex.xlsx"); }
+
 void DataEntryWindow::mnuAbout() { shell::show_about(desktop_.opener); }
 
 void DataEntryWindow::mnuHelp() { shell::open_help(); }
@@ -513,7 +561,11 @@ void DataEntryWindow::Toolbar1(int button) {
     case 20: mnuAbout(); break;
     case 21: mnuHelp(); break;
     case 22: displayNextScreen(); break;
-    default: break;  // 15 to 18: the workbook commands
+    case 15: loadWorkbook(xls_filter, false); break;  // the first kind: goes on after a cancelled dialog
+    case 16: mnu07Later(); break;
+    case 17: mnu9703e(); break;
+    case 18: mnu07Latere(); break;
+    default: break;
   }
   toolbar_command_ = false;
   report_.report(this);

@@ -73,7 +73,11 @@ class DataEntryWindow : public QMainWindow {
   void mnuEditPaste();
   void mnuEditDelete();
   void mnuEditSelectAll();
-  void mnuOpen();  // Calculate
+  void mnuOpen();      // Calculate
+  void mnu9703();      // load a .xls workbook
+  void mnu07Later();   // load a .xlsx workbook
+  void mnu9703e();     // edit Kolbex.xls
+  void mnu07Latere();  // edit Kolbex.xlsx
   void mnuAbout();
   void mnuHelp();
   void displayNextScreen();  // toolbar 22
@@ -100,6 +104,8 @@ class DataEntryWindow : public QMainWindow {
   QString chooseOpen(const QString& filter);
   QString chooseSave(const QString& filter);
   void fileFailed(int os_error, const std::filesystem::path& path);
+  void loadWorkbook(const QString& filter, bool stop_when_cancelled);
+  void editWorkbook(const char* template_name);
 
   shell::Desktop& desktop_;
   std::filesystem::path folder_;
