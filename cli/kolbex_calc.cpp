@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@
 #include "results/calculation_run.h"
 #include "results/results_table.h"
 #include "results/workbook_writer.h"
+#ifdef KOLBEX_WORKBOOK_IMPORT
+#include "entry/ui/workbook_import.h"
+#endif
 #include "shell/file_io.h"
 
 namespace fs = std::filesystem;
@@ -33,8 +37,10 @@ constexpr std::string_view usage =
     "TAB-separated fields per analysis. Each run also writes the thirteen diagram data files (.dat); with\n"
     "several INPUTs they hold the analyses of the last one.\n"
     "\n"
-    "  INPUT              a data set file (.gsg), or tab-separated text (.tsv, .txt) with one analysis\n"
-    "                     per line, columns 1 to 64 of the analysis table; each INPUT is one run\n"
+    "  INPUT              a data set file (.gsg); tab-separated text (.tsv, .txt) with one analysis\n"
+    "                     per line, columns 1 to 64 of the analysis table; or a workbook (.xlsx, .xls)\n"
+    "                     whose shown sheet is laid out as the analysis table (rows 1 to 101, columns A\n"
+    "                     to BM); each INPUT is one run\n"
     "  --results FILE     write the results table to FILE (default: standard output)\n"
     "  --workbook FILE    also write the results table as a workbook (.xlsx), numbers as numbers\n"
     "  --diagrams DIR     the folder for the diagram data files (default: the current folder)\n"
@@ -45,12 +51,15 @@ constexpr std::string_view usage =
 constexpr int exit_bad_input = 2;
 constexpr int exit_write_failed = 1;
 
-enum class InputKind { data_set, tab_text };
+enum class InputKind { data_set, tab_text, workbook };
 
 struct Input {
   fs::path path;
-  InputKind kind;
+  InputKind kind = InputKind::data_set;
   std::string bytes;
+#ifdef KOLBEX_WORKBOOK_IMPORT
+  std::optional<kolbex::entry::WorkbookRead> workbook;
+#endif
 };
 
 struct Arguments {
@@ -78,6 +87,8 @@ bool input_kind(const fs::path& path, InputKind& kind) {
     kind = InputKind::data_set;
   else if (extension == ".tsv" || extension == ".txt")
     kind = InputKind::tab_text;
+  else if (extension == ".xlsx" || extension == ".xls")
+    kind = InputKind::workbook;
   else
     return false;
   return true;
@@ -132,9 +143,11 @@ int parse(int argc, char** argv, Arguments& args) {
     } else if (!options_end && a.starts_with("-") && a != "-") {
       return fail("unknown option " + std::string(a) + "\n" + std::string(usage));
     } else {
-      Input input{argv[i], InputKind::data_set, {}};
+      Input input;
+      input.path = argv[i];
       if (!input_kind(input.path, input.kind))
-        return fail(input.path.string() + ": not a data set (.gsg) or tab-separated text (.tsv, .txt)");
+        return fail(input.path.string() +
+                    ": not a data set (.gsg), tab-separated text (.tsv, .txt) or workbook (.xlsx, .xls)");
       args.inputs.push_back(std::move(input));
     }
   }
@@ -142,6 +155,15 @@ int parse(int argc, char** argv, Arguments& args) {
 
   for (Input& input : args.inputs) {
     std::string error;
+    if (input.kind == InputKind::workbook) {
+#ifdef KOLBEX_WORKBOOK_IMPORT
+      input.workbook = kolbex::entry::read_workbook(input.path);
+      if (input.workbook->failure != 0) return fail(input.path.string() + ": " + input.workbook->reason);
+#else
+      return fail(input.path.string() + ": this kolbex-calc was built without workbook import");
+#endif
+      continue;
+    }
     if (!kolbex::shell::read_file_bytes(input.path, input.bytes, error)) return fail(error);
   }
   std::string why;
@@ -170,6 +192,14 @@ int line_count(std::string_view text) {
 kolbex::results::RunSummary run(const Input& input, const Arguments& args,
                                 kolbex::results::ResultsTable& results) {
   using kolbex::entry::AnalysisTable;
+#ifdef KOLBEX_WORKBOOK_IMPORT
+  if (input.kind == InputKind::workbook) {
+    AnalysisTable table;  // as New File leaves it, then the workbook's 101 rows
+    kolbex::entry::place_workbook(input.workbook->cells, table);
+    return kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, args.options, results,
+                                            args.diagrams);
+  }
+#endif
   if (input.kind == InputKind::data_set) {
     AnalysisTable table;  // laid out by capCell: 300 analysis rows
     kolbex::entry::place_data_set(table, input.bytes);
