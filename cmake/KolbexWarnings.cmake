@@ -8,6 +8,11 @@ target_compile_options(kolbex_options INTERFACE
   -ffp-contract=off
   $<$<BOOL:${KOLBEX_WERROR}>:-Werror>)
 
+if(KOLBEX_FUZZ)
+  target_compile_options(kolbex_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(kolbex_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 if(SANITIZE)
   target_compile_options(kolbex_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
                                                   -fno-sanitize-recover=all)
