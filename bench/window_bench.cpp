@@ -6,11 +6,13 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <xlsxwriter.h>
 #include <QApplication>
 #include <QFileInfo>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -134,6 +136,52 @@ void BM_AppendRows300(benchmark::State& state) {
   state.counters["rows in the grid"] = static_cast<double>(results->model().rowCount());
 }
 BENCHMARK(BM_AppendRows300)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(30);
+
+// A full 101 x 65 workbook (headings, then 100 rows of the example's analyses as strings and numbers),
+// written by libxlsxwriter, loaded with the window's .xlsx command: New File, the read, the table filled
+// and shown.
+void BM_LoadWorkbook101x65(benchmark::State& state) {
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-load";
+  fs::create_directories(folder);
+  const fs::path path = folder / "analyses.xlsx";
+  {
+    std::string bytes, error;
+    kolbex::shell::read_file_bytes(KOLBEX_EXAMPLE, bytes, error);
+    kolbex::entry::AnalysisTable example;
+    kolbex::entry::place_data_set(example, bytes);
+    lxw_workbook* workbook = workbook_new(path.c_str());
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
+    for (int c = 0; c < 65; ++c)
+      worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), example.text(0, c).c_str(), nullptr);
+    for (int r = 1; r <= 100; ++r)
+      for (int c = 0; c < 65; ++c) {
+        const std::string& text = example.text((r - 1) % 30 + 1, c);
+        if (text.empty()) continue;
+        char* end = nullptr;
+        const double x = std::strtod(text.c_str(), &end);
+        if (c > 1 && end && *end == '\0')
+          worksheet_write_number(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), x, nullptr);
+        else
+          worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), text.c_str(),
+                                 nullptr);
+      }
+    workbook_close(workbook);
+  }
+  ExampleFile files(path);
+  kolbex::shell::Desktop desktop{files, kolbex::shell::system_desktop().messages,
+                                 kolbex::shell::system_desktop().clipboard,
+                                 kolbex::shell::system_desktop().opener};
+  kolbex::entry::DataEntryWindow window(desktop, folder);
+  window.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    window.Toolbar1(16);
+    window.repaint();
+    if (window.table().text(1, 1).empty()) state.SkipWithError("nothing was loaded");
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_LoadWorkbook101x65)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

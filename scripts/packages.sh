@@ -3,8 +3,8 @@
 # libxlsxwriter writes the results workbook.
 kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev)
 # The desktop program: Qt 6 Widgets (with its offscreen platform for the window tests) and the
-# Liberation Sans Narrow font that stands in for Arial Narrow.
-kolbex_gui_packages=(qt6-base-dev qt6-qpa-plugins fonts-liberation)
+# Liberation Sans Narrow font that stands in for Arial Narrow; FreeXL reads .xls workbooks.
+kolbex_gui_packages=(qt6-base-dev qt6-qpa-plugins fonts-liberation libfreexl-dev)
 
 # ensure_packages PACKAGE...: apt-get update once, then install what is not installed yet.
 ensure_packages() {
