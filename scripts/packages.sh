@@ -1,7 +1,7 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build needs when missing.
 
-# libxlsxwriter writes the results workbook.
-kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev)
+# libxlsxwriter writes the results workbook; zlib inflates .xlsx workbooks.
+kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev)
 # The desktop program: Qt 6 Widgets (with its offscreen platform for the window tests) and the
 # Liberation Sans Narrow font that stands in for Arial Narrow; FreeXL reads .xls workbooks.
 kolbex_gui_packages=(qt6-base-dev qt6-qpa-plugins fonts-liberation libfreexl-dev)
