@@ -14,11 +14,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "entry/data_set_file.h"
 #include "entry/ui/data_entry_window.h"
 #include "results/calculation_run.h"
+#include "results/ui/diagram_window.h"
 #include "results/ui/results_table_model.h"
 #include "results/ui/results_window.h"
 #include "shell/file_io.h"
@@ -182,6 +184,56 @@ void BM_LoadWorkbook101x65(benchmark::State& state) {
   fs::remove_all(folder);
 }
 BENCHMARK(BM_LoadWorkbook101x65)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A diagram window opened on a data file of 300 points (the example's provenance file, repeated) and
+// drawn.
+void BM_OpenDiagram300(benchmark::State& state) {
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-diagram";
+  fs::create_directories(folder);
+  {
+    std::ofstream out(folder / "PrpAlmSpsGrs.dat", std::ios::binary);
+    out << "SampleNo\tPrp\tAlmSps\tGrs\r\n";
+    for (int i = 0; i < 300; ++i)
+      out << "G" << i << '\t' << (i % 97 + 1) << ".000\t " << (i % 53) << " \t" << (i % 31) << ".000\r\n";
+  }
+  const kolbex::results::DiagramCommand& diagram = *kolbex::results::diagram_for_template("XMgFeMnCa.grf");
+  for (auto _ : state) {
+    kolbex::results::DiagramWindow window(diagram, folder, kolbex::shell::system_desktop());
+    window.show();
+    window.view().repaint();
+    QApplication::processEvents();
+    if (window.view().pointPositions().size() != 300) state.SkipWithError("the points are missing");
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_OpenDiagram300)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// kolbex-calc drawing all seventeen diagrams of the example (SVG and PNG), the run included.
+void BM_KolbexCalcPlots(benchmark::State& state) {
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-plots";
+  fs::create_directories(folder / "plots");
+  std::string program = KOLBEX_CALC, input = KOLBEX_EXAMPLE, plots_flag = "--plots",
+              plots = (folder / "plots").string(), diagrams_flag = "--diagrams", diagrams = folder.string(),
+              results_flag = "--results", results = (folder / "r.tsv").string();
+  char* argv[] = {program.data(),       plots_flag.data(), plots.data(),
+                  diagrams_flag.data(), diagrams.data(),   results_flag.data(),
+                  results.data(),       input.data(),      nullptr};
+  for (auto _ : state) {
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+      state.SkipWithError("kolbex-calc could not be started");
+      break;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      state.SkipWithError("kolbex-calc failed");
+      break;
+    }
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_KolbexCalcPlots)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -21,6 +21,11 @@
 #ifdef KOLBEX_WORKBOOK_IMPORT
 #include "entry/ui/workbook_import.h"
 #endif
+#ifdef KOLBEX_PLOTS
+#include <QGuiApplication>
+
+#include "results/ui/ternary_plot.h"
+#endif
 #include "shell/file_io.h"
 
 namespace fs = std::filesystem;
@@ -44,6 +49,7 @@ constexpr std::string_view usage =
     "  --results FILE     write the results table to FILE (default: standard output)\n"
     "  --workbook FILE    also write the results table as a workbook (.xlsx), numbers as numbers\n"
     "  --diagrams DIR     the folder for the diagram data files (default: the current folder)\n"
+    "  --plots DIR        draw the seventeen diagrams of the last run into DIR as SVG and PNG files\n"
     "  --input-pressure   TT76 and TFS78 use the entered garnet-biotite pressure\n"
     "  --ganguly          use Ganguly's (1979) garnet-clinopyroxene form of TG79 (T =< 1060 oC)\n"
     "  --help             show this text\n";
@@ -66,6 +72,7 @@ struct Arguments {
   kolbex::engine::RunOptions options;
   fs::path results;   // empty: standard output
   fs::path workbook;  // empty: none
+  fs::path plots;     // empty: no diagrams drawn
   fs::path diagrams = ".";
   std::vector<Input> inputs;
 };
@@ -137,9 +144,13 @@ int parse(int argc, char** argv, Arguments& args) {
       args.options.input_pressure = true;
     } else if (!options_end && a == "--ganguly") {
       args.options.ganguly_1979 = true;
-    } else if (!options_end && (a == "--results" || a == "--diagrams" || a == "--workbook")) {
+    } else if (!options_end &&
+               (a == "--results" || a == "--diagrams" || a == "--workbook" || a == "--plots")) {
       if (i + 1 >= argc) return fail(std::string(a) + " needs a value\n" + std::string(usage));
-      (a == "--results" ? args.results : a == "--workbook" ? args.workbook : args.diagrams) = argv[++i];
+      (a == "--results"    ? args.results
+       : a == "--workbook" ? args.workbook
+       : a == "--plots"    ? args.plots
+                           : args.diagrams) = argv[++i];
     } else if (!options_end && a.starts_with("-") && a != "-") {
       return fail("unknown option " + std::string(a) + "\n" + std::string(usage));
     } else {
@@ -172,6 +183,13 @@ int parse(int argc, char** argv, Arguments& args) {
   if (!args.workbook.empty() && !writable_file(args.workbook, why))
     return fail("--workbook " + args.workbook.string() + ": " + why);
   if (!writable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
+  if (!args.plots.empty()) {
+#ifdef KOLBEX_PLOTS
+    if (!writable_folder(args.plots, why)) return fail("--plots " + args.plots.string() + ": " + why);
+#else
+    return fail("--plots: this kolbex-calc was built without the diagrams (no Qt)");
+#endif
+  }
   return 0;
 }
 
@@ -244,6 +262,21 @@ int main(int argc, char** argv) {
       return exit_write_failed;
     }
   }
+
+#ifdef KOLBEX_PLOTS
+  if (!args.plots.empty()) {
+    // Drawing needs no display: the offscreen platform unless another is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qt_argc = 1;
+    char* qt_argv[] = {argv[0], nullptr};
+    QGuiApplication application(qt_argc, qt_argv);
+    std::string error;
+    if (!kolbex::results::render_all_diagrams(args.diagrams, args.plots, error)) {
+      std::cerr << "kolbex-calc: --plots " << error << '\n';
+      return exit_write_failed;
+    }
+  }
+#endif
 
   const std::string text = table_text(results);
   if (args.results.empty()) {

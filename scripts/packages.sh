@@ -3,8 +3,9 @@
 # libxlsxwriter writes the results workbook; zlib inflates .xlsx workbooks.
 kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev)
 # The desktop program: Qt 6 Widgets (with its offscreen platform for the window tests) and the
-# Liberation Sans Narrow font that stands in for Arial Narrow; FreeXL reads .xls workbooks.
-kolbex_gui_packages=(qt6-base-dev qt6-qpa-plugins fonts-liberation libfreexl-dev)
+# Liberation Sans Narrow font that stands in for Arial Narrow; Qt SVG for the diagrams; FreeXL reads .xls
+# workbooks.
+kolbex_gui_packages=(qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-liberation libfreexl-dev)
 
 # ensure_packages PACKAGE...: apt-get update once, then install what is not installed yet.
 ensure_packages() {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 
 #include "results/diagram_commands.h"
 #include "results/results_columns.h"
+#include "results/ui/diagram_window.h"
 #include "results/ui/results_table_model.h"
 #include "results/workbook_writer.h"
 #include "shell/failure.h"
@@ -247,16 +249,39 @@ void ResultsWindow::displayPreviousScreen() {
   previous_->activateWindow();
 }
 
-// open_diagram_template: a template of the working folder, with the program the desktop has for it.
+// open_diagram_template: the diagram of a template, drawn from the data files of the last run. A diagram
+// already open is brought forward with the data read again.
 void ResultsWindow::openDiagramTemplate(const QString& template_name) {
-  desktop_.opener.open(
-      QUrl::fromLocalFile(QDir(QString::fromStdString(folder_.string())).filePath(template_name)));
+  const DiagramCommand* diagram = diagram_for_template(template_name.toStdString());
+  if (!diagram) {
+    desktop_.opener.open(
+        QUrl::fromLocalFile(QDir(QString::fromStdString(folder_.string())).filePath(template_name)));
+    return;
+  }
+  QPointer<DiagramWindow>& window = diagrams_[template_name];
+  if (!window)
+    window = new DiagramWindow(*diagram, folder_, desktop_);
+  else
+    window->reload();
+  window->show();
+  window->raise();
+  window->activateWindow();
 }
 
-// choose_and_open_template: any template the user picks.
+DiagramWindow* ResultsWindow::diagramWindow(const QString& template_name) const {
+  return diagrams_.value(template_name).data();
+}
+
+// choose_and_open_template: a template the program knows by its name opens as its diagram; any other file
+// goes to the desktop's program for it.
 void ResultsWindow::chooseAndOpenTemplate() {
   const QString name = desktop_.files.openFileName(this, QStringLiteral("Grapher files(*.grf) |*.grf"));
-  if (!name.isEmpty()) desktop_.opener.open(QUrl::fromLocalFile(name));
+  if (name.isEmpty()) return;
+  const QString file = QFileInfo(name).fileName();
+  if (diagram_for_template(file.toStdString()))
+    openDiagramTemplate(file);
+  else
+    desktop_.opener.open(QUrl::fromLocalFile(name));
 }
 
 void ResultsWindow::Toolbar1(int button) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -25,6 +26,7 @@ class TextGridView;
 
 namespace kolbex::results {
 
+class DiagramWindow;
 class ResultsTableModel;
 
 // The results window ("Calculation Screen", Form10): the results table of every run since the window was
@@ -69,7 +71,9 @@ class ResultsWindow : public QMainWindow {
   void mnuAbaout();
   void mnuHelp();
   void displayPreviousScreen();  // toolbar 16
+  // The diagram of a template name, or the desktop's program for any other template.
   void openDiagramTemplate(const QString& template_name);
+  DiagramWindow* diagramWindow(const QString& template_name) const;
   void chooseAndOpenTemplate();  // toolbar 13
   // Toolbar dispatch: clears the failure number, runs the button's command, reports the failure.
   void Toolbar1(int button);
@@ -100,7 +104,8 @@ class ResultsWindow : public QMainWindow {
   std::array<QLabel*, 3> panels_{};
   QMenu* edit_menu_ = nullptr;
   QToolBar* toolbar_bar_ = nullptr;
-  std::vector<QAction*> toolbar_;  // by button number - 1
+  std::vector<QAction*> toolbar_;                     // by button number - 1
+  QHash<QString, QPointer<DiagramWindow>> diagrams_;  // the open diagram windows by template name
 };
 
 }  // namespace kolbex::results

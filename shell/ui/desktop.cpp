@@ -41,6 +41,10 @@ class QtClipboard : public Clipboard {
     return true;
   }
   std::optional<QString> text() override { return QGuiApplication::clipboard()->text(); }
+  bool setImage(const QImage& image) override {
+    QGuiApplication::clipboard()->setImage(image);
+    return true;
+  }
 };
 
 class QtDocumentOpener : public DocumentOpener {

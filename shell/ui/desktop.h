@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QUrl>
 
@@ -36,6 +37,7 @@ class Clipboard {
   virtual bool clear() = 0;
   virtual bool setText(const QString& text) = 0;
   virtual std::optional<QString> text() = 0;
+  virtual bool setImage(const QImage& image) = 0;
 };
 
 class DocumentOpener {

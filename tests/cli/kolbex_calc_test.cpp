@@ -195,6 +195,22 @@ TEST_F(KolbexCalc, CalculatesAWorkbook) {
   EXPECT_NE(err_.find("truncated.xlsx"), std::string::npos);
 }
 
+// --plots draws the seventeen diagrams of the run as SVG and PNG, without a display.
+TEST_F(KolbexCalc, DrawsTheDiagrams) {
+  fs::create_directory(folder_ / "plots");
+  const int status = run({"--plots", "plots", KOLBEX_EXAMPLE});
+  if (err_.find("without the diagrams") != std::string::npos) GTEST_SKIP() << "built without Qt";
+  ASSERT_EQ(status, 0) << err_;
+  int svg = 0, png = 0;
+  for (const auto& entry : fs::directory_iterator(folder_ / "plots")) {
+    svg += entry.path().extension() == ".svg";
+    png += entry.path().extension() == ".png";
+  }
+  EXPECT_EQ(svg, 17);
+  EXPECT_EQ(png, 17);
+  EXPECT_NE(slurp(folder_ / "plots" / "XMgFeMnCa.svg").find("<circle"), std::string::npos);
+}
+
 TEST_F(KolbexCalc, BadInputWritesNothing) {
   struct Case {
     std::vector<std::string> args;

@@ -28,6 +28,9 @@ class FakeDesktop : public shell::FileDialog,
     if (clipboard_fails) return std::nullopt;
     return shell::system_desktop().clipboard.text();
   }
+  bool setImage(const QImage& image) override {
+    return !clipboard_fails && shell::system_desktop().clipboard.setImage(image);
+  }
   void open(const QUrl& url) override { opened.push_back(url); }
 
   shell::Desktop desktop() { return {*this, *this, *this, *this}; }

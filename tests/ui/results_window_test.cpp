@@ -9,6 +9,8 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 
+#include "results/diagram_commands.h"
+#include "results/ui/diagram_window.h"
 #include "results/ui/results_table_model.h"
 #include "tests/support/xlsx_sheet.h"
 #include "tests/ui/window_fixture.h"
@@ -178,24 +180,41 @@ class ResultsWindowTest : public QObject {
     QCOMPARE(w.window.resultsWindow()->model().rowCount(), 1 + 30);
   }
 
-  // The Graph menu opens its templates from the working folder; toolbar 13 asks for one.
-  void diagramTemplates() {
+  // Each Graph item shows its diagram, drawn from the data files the run wrote; toolbar 13 opens a
+  // template the program knows as its diagram and hands any other file to the desktop.
+  void diagramsOfTheGraphMenu() {
     Calculated w;
-    QCOMPARE(w.results->findChildren<QMenu*>().size() >= 2, true);
-    QAction* aubrecht = w.item(QStringLiteral("PrpAlmGrs.grf"));
-    QCOMPARE(aubrecht->text(), QStringLiteral("[5]  Prp - Alm -Grs   (Aubrecht et al., 2009)"));
-    aubrecht->trigger();
-    QCOMPARE(w.fake.opened.back(),
-             QUrl::fromLocalFile(QString::fromStdString((w.folder.path() / "PrpAlmGrs.grf").string())));
-    // [7], [8] and [9] share their caption but for the number, and open three templates.
-    QCOMPARE(w.item(QStringLiteral("XAGASP1.grf"))->text().mid(3),
-             w.item(QStringLiteral("XAGASP3.grf"))->text().mid(3));
+    for (const kolbex::results::DiagramCommand& d : kolbex::results::diagram_commands) {
+      const QString name =
+          QString::fromUtf8(d.template_name.data(), static_cast<qsizetype>(d.template_name.size()));
+      QAction* item = w.item(name);
+      QVERIFY2(item, qPrintable(name));
+      QCOMPARE(item->text(), QString::fromUtf8(d.caption.data(), static_cast<qsizetype>(d.caption.size())));
+      item->trigger();
+      kolbex::results::DiagramWindow* diagram = w.results->diagramWindow(name);
+      QVERIFY2(diagram && diagram->isVisible(), qPrintable(name));
+      QCOMPARE(diagram->windowTitle(), item->text());
+      QVERIFY2(diagram->view().data().file_found, qPrintable(name));
+      QVERIFY2(diagram->view().data().problem.empty(), qPrintable(name));
+    }
+    // The example's pyrope, almandine, spessartine and grossular analyses stand in the provenance plots.
+    QVERIFY(w.results->diagramWindow(QStringLiteral("PrpAlmGrs.grf"))->view().data().points.size() >= 20);
+    QVERIFY(w.fake.opened.empty());
     QCOMPARE(w.item(QStringLiteral("YTiFe2Fe3Mg.grf"))->text(),
              QStringLiteral("[6]  YTiFe2 - YFe3 - YMg (Grew et al., 2013)"));
-    const std::size_t opened = w.fake.opened.size();
-    w.tool(13);  // cancelled: nothing opens
+    QCOMPARE(w.item(QStringLiteral("XAGASP1.grf"))->text().mid(3),
+             w.item(QStringLiteral("XAGASP3.grf"))->text().mid(3));
+
+    w.fake.answers = {QStringLiteral("/anywhere/XMgFe2Ca.grf")};
+    w.tool(13);
     QCOMPARE(w.fake.filters.back(), QStringLiteral("Grapher files(*.grf) |*.grf"));
-    QCOMPARE(w.fake.opened.size(), opened);
+    QVERIFY(w.results->diagramWindow(QStringLiteral("XMgFe2Ca.grf"))->isVisible());
+    QVERIFY(w.fake.opened.empty());
+    w.fake.answers = {QStringLiteral("/anywhere/my own.grf")};
+    w.tool(13);
+    QCOMPARE(w.fake.opened.back(), QUrl::fromLocalFile(QStringLiteral("/anywhere/my own.grf")));
+    w.tool(13);  // cancelled: nothing
+    QCOMPARE(w.fake.opened.size(), std::size_t{1});
     QVERIFY(w.fake.messages.isEmpty());
   }
 

@@ -1,0 +1,153 @@
+#include "results/ui/diagram_window.h"
+
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSvgGenerator>
+#include <QToolBar>
+#include <QToolTip>
+
+#include "results/ui/ternary_plot.h"
+#include "shell/ui/grid_view.h"
+
+namespace kolbex::results {
+
+DiagramView::DiagramView(const DiagramCommand& diagram, QWidget* parent)
+    : QWidget(parent), diagram_(diagram) {
+  setMinimumSize(480, 460);
+  setMouseTracking(true);
+  setFont(shell::grid_font());
+}
+
+void DiagramView::setData(DiagramData data) {
+  data_ = std::move(data);
+  update();
+}
+
+void DiagramView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paint_ternary(painter, rect(), diagram_, data_, &positions_);
+}
+
+int DiagramView::pointAt(QPointF position) const {
+  int best = -1;
+  double best_distance = 7.0 * 7.0;  // pixels, squared
+  for (std::size_t i = 0; i < positions_.size(); ++i) {
+    const QPointF d = positions_[i] - position;
+    const double distance = d.x() * d.x() + d.y() * d.y();
+    if (distance <= best_distance) {
+      best_distance = distance;
+      best = static_cast<int>(i);
+    }
+  }
+  return best;
+}
+
+bool DiagramView::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  const int i = pointAt(help->pos());
+  if (i < 0) {
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+  }
+  const DiagramPoint& p = data_.points[static_cast<std::size_t>(i)];
+  QString text = QString::fromStdString(p.sample);
+  for (std::size_t k = 0; k < 3; ++k)
+    text += QStringLiteral("\n%1: %2")
+                .arg(QString::fromUtf8(diagram_.columns[k].data(),
+                                       static_cast<qsizetype>(diagram_.columns[k].size())),
+                     QString::number(p.values[k], 'g', 6));
+  QToolTip::showText(help->globalPos(), text, this);
+  return true;
+}
+
+DiagramWindow::DiagramWindow(const DiagramCommand& diagram, std::filesystem::path data_folder,
+                             shell::Desktop& desktop, QWidget* parent)
+    : QMainWindow(parent), diagram_(diagram), folder_(std::move(data_folder)), desktop_(desktop) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QString::fromUtf8(diagram.caption.data(), static_cast<qsizetype>(diagram.caption.size())));
+  view_ = new DiagramView(diagram_, this);
+  setCentralWidget(view_);
+  QMenu* file = menuBar()->addMenu(QStringLiteral("Diagram"));
+  QToolBar* bar = addToolBar(QStringLiteral("Diagram"));
+  const auto command = [&](const QString& text, auto handler) {
+    QAction* action = file->addAction(text);
+    bar->addAction(action);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  command(QStringLiteral("Export PNG..."),
+          [this] { exportWith(QStringLiteral("PNG image (*.png)|*.png"), &DiagramWindow::exportPng); });
+  command(QStringLiteral("Export SVG..."),
+          [this] { exportWith(QStringLiteral("SVG drawing (*.svg)|*.svg"), &DiagramWindow::exportSvg); });
+  command(QStringLiteral("Export PDF..."),
+          [this] { exportWith(QStringLiteral("PDF document (*.pdf)|*.pdf"), &DiagramWindow::exportPdf); });
+  command(QStringLiteral("Copy Image"), [this] { copyImage(); });
+  command(QStringLiteral("Print..."), [this] { print(); });
+  file->addSeparator();
+  command(QStringLiteral("Close"), [this] { close(); });
+  resize(820, 800);
+  reload();
+}
+
+void DiagramWindow::reload() { view_->setData(read_diagram_data(folder_, diagram_)); }
+
+void DiagramWindow::exportWith(const QString& filter, bool (DiagramWindow::*write)(const QString&)) {
+  const QString name = desktop_.files.saveFileName(this, filter);
+  if (!name.isEmpty() && !(this->*write)(name))
+    desktop_.messages.show(this, QStringLiteral("The diagram could not be written to ") + name);
+}
+
+QImage DiagramWindow::image(QSize size) const {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paint_ternary(painter, QRectF(QPointF(0, 0), QSizeF(size)), diagram_, view_->data());
+  return image;
+}
+
+bool DiagramWindow::exportPng(const QString& path) { return image(QSize(1350, 1290)).save(path, "PNG"); }
+
+bool DiagramWindow::exportSvg(const QString& path) {
+  QSvgGenerator svg;
+  svg.setFileName(path);
+  svg.setSize(QSize(900, 860));
+  svg.setViewBox(QRect(0, 0, 900, 860));
+  svg.setTitle(windowTitle());
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  paint_ternary(painter, QRectF(0, 0, 900, 860), diagram_, view_->data());
+  return painter.end();
+}
+
+bool DiagramWindow::exportPdf(const QString& path) {
+  QPdfWriter pdf(path);
+  pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setResolution(300);
+  pdf.setTitle(windowTitle());
+  QPainter painter;
+  if (!painter.begin(&pdf)) return false;
+  const QRect page = painter.viewport();
+  paint_ternary(painter, QRectF(page.left(), page.top(), page.width(), page.width() * 0.95), diagram_,
+                view_->data());
+  return painter.end();
+}
+
+void DiagramWindow::copyImage() { desktop_.clipboard.setImage(image(view_->size() * 2)); }
+
+void DiagramWindow::print() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  QPainter painter(&printer);
+  const QRect page = painter.viewport();
+  paint_ternary(painter, QRectF(page.left(), page.top(), page.width(), page.width() * 0.95), diagram_,
+                view_->data());
+}
+
+}  // namespace kolbex::results

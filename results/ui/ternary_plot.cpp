@@ -1,0 +1,236 @@
+#include "results/ui/ternary_plot.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kolbex::results {
+namespace {
+
+QString text_of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QFont font_of(double point_size, bool bold = false) {
+  QFont font;
+  font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")});
+  font.setPointSizeF(point_size);
+  font.setBold(bold);
+  return font;
+}
+
+// The triangle: top, bottom left and bottom right corners; a point (a, b, c) of fractions lies at
+// a top + b left + c right.
+struct Triangle {
+  QPointF top, left, right;
+  QPointF at(double a, double b, double c) const { return top * a + left * b + right * c; }
+  QPointF at(const std::array<double, 3>& f) const { return at(f[0], f[1], f[2]); }
+};
+
+// A colour from blue (low) through green to red (high) for a share between 0 and 1.
+QColor ramp(double t) {
+  t = std::clamp(t, 0.0, 1.0);
+  return QColor::fromHsvF(static_cast<float>(0.66 * (1 - t)), 0.85f, 0.85f);
+}
+
+QString apex_short(std::string_view apex) {
+  const QString text = text_of(apex);
+  const qsizetype bracket = text.indexOf(QStringLiteral(" ("));
+  return bracket < 0 ? text : text.left(bracket);
+}
+
+}  // namespace
+
+QString diagram_file_stem(const DiagramCommand& diagram) {
+  QString name = text_of(diagram.template_name);
+  if (name.endsWith(QStringLiteral(".grf"))) name.chop(4);
+  return name;
+}
+
+void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagram, const DiagramData& data,
+                   std::vector<QPointF>* positions) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(area, Qt::white);
+  const double unit = std::min(area.width(), area.height()) / 100.0;  // sizes follow the area
+
+  // Title, reference and subtitle.
+  double y = area.top() + 2 * unit;
+  const auto line = [&](const QString& text, const QFont& font) {
+    p.setFont(font);
+    const double h = p.fontMetrics().height();
+    p.setPen(Qt::black);
+    p.drawText(QRectF(area.left(), y, area.width(), h), Qt::AlignHCenter | Qt::AlignTop, text);
+    y += h;
+  };
+  line(text_of(diagram.caption), font_of(std::max(6.0, 2.6 * unit), true));
+  line(text_of(diagram.reference), font_of(std::max(5.0, 1.9 * unit)));
+  if (!diagram.subtitle.empty()) line(text_of(diagram.subtitle), font_of(std::max(5.0, 1.9 * unit)));
+
+  // The triangle fills what is left, with room for the apex labels, the tick labels and the count.
+  const QFont label_font = font_of(std::max(5.0, 2.0 * unit));
+  const QFont tick_font = font_of(std::max(4.0, 1.5 * unit));
+  p.setFont(label_font);
+  const double label_h = p.fontMetrics().height();
+  const double top = y + label_h + 2 * unit, bottom = area.bottom() - 2.2 * label_h - 3 * unit;
+  const double height = std::max(10.0, bottom - top);
+  const double side = std::min(height * 2 / std::sqrt(3.0), area.width() - 16 * unit);
+  const double h = side * std::sqrt(3.0) / 2;
+  const double cx = area.center().x();
+  const Triangle t{{cx, top}, {cx - side / 2, top + h}, {cx + side / 2, top + h}};
+
+  // Fields first, under the grid and points.
+  if (diagram.fields == DiagramFields::mange_morton_2007) {
+    p.setFont(label_font);
+    for (const FieldPolygon& field : mange_morton_fields()) {
+      QPolygonF polygon;
+      QPointF centre;
+      for (const auto& corner : field.corners) {
+        const QPointF q = t.at(corner[0] / 100, corner[1] / 100, corner[2] / 100);
+        polygon << q;
+        centre += q;
+      }
+      centre /= static_cast<double>(field.corners.size());
+      p.setPen(QPen(QColor(90, 90, 160), 0.35 * unit));
+      p.setBrush(QColor(200, 205, 240, 90));
+      p.drawPolygon(polygon);
+      p.setPen(QColor(40, 40, 120));
+      p.drawText(QRectF(centre.x() - 10 * unit, centre.y() - label_h / 2, 20 * unit, label_h),
+                 Qt::AlignCenter, text_of(field.name));
+    }
+  }
+
+  // The 10 % grid and its tick labels.
+  p.setFont(tick_font);
+  const double tick_h = p.fontMetrics().height();
+  for (int k = 1; k <= 9; ++k) {
+    const double f = k / 10.0;
+    p.setPen(QPen(QColor(215, 215, 215), 0.15 * unit));
+    p.drawLine(t.at(f, 1 - f, 0), t.at(f, 0, 1 - f));  // constant top share
+    p.drawLine(t.at(1 - f, f, 0), t.at(0, f, 1 - f));  // constant left share
+    p.drawLine(t.at(1 - f, 0, f), t.at(0, 1 - f, f));  // constant right share
+    p.setPen(QColor(90, 90, 90));
+    const QString label = QString::number(k * 10);
+    const QPointF a = t.at(f, 1 - f, 0), b = t.at(0, f, 1 - f), c = t.at(1 - f, 0, f);
+    p.drawText(QRectF(a.x() - 7 * unit, a.y() - tick_h / 2, 6 * unit, tick_h),
+               Qt::AlignRight | Qt::AlignVCenter, label);
+    p.drawText(QRectF(b.x() - 3 * unit, b.y() + 0.5 * unit, 6 * unit, tick_h), Qt::AlignCenter, label);
+    p.drawText(QRectF(c.x() + 1 * unit, c.y() - tick_h / 2, 6 * unit, tick_h),
+               Qt::AlignLeft | Qt::AlignVCenter, label);
+  }
+
+  if (diagram.fields == DiagramFields::dominant_constituent) {
+    // The dominant-constituent rule: the boundaries run from the centre to the midpoints of the sides;
+    // each field is named by its apex.
+    p.setPen(QPen(QColor(60, 110, 60), 0.35 * unit, Qt::DashLine));
+    const QPointF centre = t.at(1.0 / 3, 1.0 / 3, 1.0 / 3);
+    for (const QPointF& mid : {t.at(0.5, 0.5, 0), t.at(0, 0.5, 0.5), t.at(0.5, 0, 0.5)})
+      p.drawLine(centre, mid);
+    p.setFont(label_font);
+    p.setPen(QColor(40, 90, 40));
+    const std::array<std::array<double, 3>, 3> spots = {
+        {{0.62, 0.19, 0.19}, {0.19, 0.62, 0.19}, {0.19, 0.19, 0.62}}};
+    for (std::size_t k = 0; k < 3; ++k) {
+      const QPointF q = t.at(spots[k]);
+      p.drawText(QRectF(q.x() - 15 * unit, q.y() - label_h / 2, 30 * unit, label_h), Qt::AlignCenter,
+                 apex_short(diagram.apices[k]));
+    }
+  }
+
+  // The triangle and its apex labels.
+  p.setPen(QPen(Qt::black, 0.4 * unit));
+  p.setBrush(Qt::NoBrush);
+  p.drawPolygon(QPolygonF({t.top, t.left, t.right}));
+  p.setFont(label_font);
+  p.drawText(QRectF(area.left(), t.top.y() - label_h - unit, area.width(), label_h),
+             Qt::AlignHCenter | Qt::AlignBottom, text_of(diagram.apices[0]));
+  p.drawText(QRectF(t.left.x() - 30 * unit, t.left.y() + tick_h + unit, 60 * unit, label_h), Qt::AlignCenter,
+             text_of(diagram.apices[1]));
+  p.drawText(QRectF(t.right.x() - 30 * unit, t.right.y() + tick_h + unit, 60 * unit, label_h),
+             Qt::AlignCenter, text_of(diagram.apices[2]));
+
+  // The points.
+  double colour_max = 0;
+  for (const DiagramPoint& point : data.points)
+    if (!std::isnan(point.colour_value)) colour_max = std::max(colour_max, point.colour_value);
+  if (positions) positions->clear();
+  const double r = std::max(1.5, 0.8 * unit);
+  for (const DiagramPoint& point : data.points) {
+    const QPointF q = t.at(point.fractions);
+    if (positions) positions->push_back(q);
+    QColor fill(170, 20, 40);
+    if (diagram.points == PointStyle::coloured_by_fourth)
+      fill = std::isnan(point.colour_value) ? QColor(160, 160, 160)
+                                            : ramp(colour_max > 0 ? point.colour_value / colour_max : 0);
+    p.setPen(QPen(fill.darker(160), 0.15 * unit));
+    p.setBrush(fill);
+    p.drawEllipse(q, r, r);
+  }
+
+  // The count, the colour scale, or why there is nothing.
+  QString count;
+  if (!data.file_found)
+    count = QStringLiteral("No diagram data file %1 in the working folder: calculate first.")
+                .arg(text_of(diagram.data_file));
+  else if (!data.problem.empty())
+    count = text_of(diagram.data_file) + QStringLiteral(": ") + QString::fromStdString(data.problem);
+  else
+    count =
+        QStringLiteral("%1 points from %2").arg(data.points.size()).arg(text_of(diagram.data_file)) +
+        (data.unplottable > 0
+             ? QStringLiteral("; %1 lines could not be plotted (a value empty or negative, or a sum of 0)")
+                   .arg(data.unplottable)
+             : QString());
+  p.setFont(font_of(std::max(5.0, 1.8 * unit)));
+  p.setPen(Qt::black);
+  const double foot = area.bottom() - p.fontMetrics().height() - unit;
+  p.drawText(QRectF(area.left(), foot, area.width(), p.fontMetrics().height()), Qt::AlignHCenter, count);
+  if (diagram.points == PointStyle::coloured_by_fourth && colour_max > 0) {
+    const double w = 30 * unit, x0 = area.right() - w - 3 * unit, y0 = t.top.y();
+    for (int i = 0; i < 50; ++i)
+      p.fillRect(QRectF(x0 + w * i / 50, y0, w / 50 + 0.5, 2 * unit), ramp(i / 49.0));
+    p.drawText(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignLeft, QStringLiteral("0"));
+    p.drawText(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignRight, QString::number(colour_max, 'f', 1));
+    p.drawText(QRectF(x0, y0 - tick_h, w, tick_h), Qt::AlignCenter,
+               text_of(diagram.colour_column) + QStringLiteral(" (%)"));
+  }
+  p.restore();
+}
+
+bool render_all_diagrams(const std::filesystem::path& data_folder, const std::filesystem::path& out_folder,
+                         std::string& error) {
+  for (const DiagramCommand& diagram : diagram_commands) {
+    const DiagramData data = read_diagram_data(data_folder, diagram);
+    const QString stem =
+        QString::fromStdString((out_folder / diagram_file_stem(diagram).toStdString()).string());
+    QSvgGenerator svg;
+    svg.setFileName(stem + QStringLiteral(".svg"));
+    svg.setSize(QSize(900, 860));
+    svg.setViewBox(QRect(0, 0, 900, 860));
+    svg.setTitle(text_of(diagram.caption));
+    {
+      QPainter painter;
+      if (!painter.begin(&svg)) {
+        error = (stem + QStringLiteral(".svg")).toStdString() + ": cannot be written";
+        return false;
+      }
+      paint_ternary(painter, QRectF(0, 0, 900, 860), diagram, data);
+    }
+    QImage image(1350, 1290, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      paint_ternary(painter, QRectF(0, 0, 1350, 1290), diagram, data);
+    }
+    if (!image.save(stem + QStringLiteral(".png"))) {
+      error = (stem + QStringLiteral(".png")).toStdString() + ": cannot be written";
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace kolbex::results

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <filesystem>
+#include <vector>
+
+#include "results/diagram_commands.h"
+#include "results/diagram_data.h"
+
+class QPainter;
+
+namespace kolbex::results {
+
+// Draws a diagram into `area`: the caption as title, the reference and the subtitle under it, an
+// equilateral ternary with a 10 % grid and tick labels, the apex labels, the fields, the points and a line
+// that counts them (or says that there is no data file). Where each point landed goes to `positions`.
+void paint_ternary(QPainter& painter, const QRectF& area, const DiagramCommand& diagram,
+                   const DiagramData& data, std::vector<QPointF>* positions = nullptr);
+
+// Renders every diagram from the data files in `data_folder` into `out_folder` as "<template>.svg" and
+// ".png". False with the reason when a file cannot be written.
+bool render_all_diagrams(const std::filesystem::path& data_folder, const std::filesystem::path& out_folder,
+                         std::string& error);
+
+// The name of a diagram's files: its template name without ".grf".
+QString diagram_file_stem(const DiagramCommand& diagram);
+
+}  // namespace kolbex::results
