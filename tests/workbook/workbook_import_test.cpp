@@ -43,7 +43,8 @@ TEST(WorkbookImport, ReadsTheShownSheetOfWorkbooks) {
       // Cached formula results, a rich inline string, and an error value, which has no text form.
       {"formulas_inline.xlsx", {{1, 1, "2"}, {1, 2, "xy"}, {1, 3, "inline text"}, {1, 4, std::nullopt}}},
       // Saved again by LibreOffice Calc: shared strings, the shown sheet kept, formula results saved.
-      {"libreoffice/second_active.xlsx", {{1, 1, "second sheet, shown"}, {1, 2, "40.1"}, {0, 1, "Sample No"}}},
+      {"libreoffice/second_active.xlsx",
+       {{1, 1, "second sheet, shown"}, {1, 2, "40.1"}, {0, 1, "Sample No"}}},
       {"libreoffice/second_active.xls", {{1, 1, "second sheet, shown"}, {1, 2, "40.1"}, {0, 1, "Sample No"}}},
       {"libreoffice/formulas_inline.xlsx", {{1, 1, "2"}, {1, 2, "xy"}, {1, 3, "inline text"}}},
       // FreeXL gives a formula cell no value: it reads empty.
