@@ -1,15 +1,13 @@
 // Speed of the calculation on the example data set's analyses: the stages of one analysis, a complete
 // results row, and kolbex-calc over a 300-row data set with the process start included.
 
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/spawn.h"
 #include "engine/working_context.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
@@ -19,8 +17,6 @@
 #include "results/run_context.h"
 #include "results/workbook_writer.h"
 #include "shell/file_io.h"
-
-extern char** environ;
 
 namespace {
 
@@ -136,23 +132,13 @@ void BM_KolbexCalc300Rows(benchmark::State& state) {
     state.SkipWithError(error.c_str());
     return;
   }
-  std::string program = KOLBEX_CALC, results_flag = "--results", diagrams_flag = "--diagrams",
-              diagrams = folder.string();
-  char* argv[] = {program.data(),  results_flag.data(), output.data(), diagrams_flag.data(),
-                  diagrams.data(), input.data(),        nullptr};
-  for (auto _ : state) {
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
-      state.SkipWithError("kolbex-calc could not be started");
+  for (auto _ : state)
+    if (const std::string failure = kolbex::bench::run_program(
+            {KOLBEX_CALC, "--results", output, "--diagrams", folder.string(), input});
+        !failure.empty()) {
+      state.SkipWithError(failure.c_str());
       break;
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("kolbex-calc failed");
-      break;
-    }
-  }
   fs::remove_all(folder);
 }
 BENCHMARK(BM_KolbexCalc300Rows)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -2,10 +2,6 @@
 // 300 analyses from the window until the results rows are in the results window's grid. Both on the
 // offscreen platform, so no display is needed.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <xlsxwriter.h>
 #include <QApplication>
 #include <QFileInfo>
@@ -17,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/spawn.h"
 #include "entry/data_set_file.h"
 #include "entry/ui/data_entry_window.h"
 #include "results/calculation_run.h"
@@ -26,36 +23,18 @@
 #include "shell/file_io.h"
 #include "shell/ui/desktop.h"
 
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
 
 // kolbex started with --quit-when-shown: the wall time until the window is up and the program has left.
 void BM_StartToWindowShown(benchmark::State& state) {
-  std::string program = KOLBEX_PROGRAM, flag = "--quit-when-shown";
-  char* argv[] = {program.data(), flag.data(), nullptr};
-  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-start";
-  fs::create_directories(folder);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);  // Qt's platform notes
-  for (auto _ : state) {
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0) {
-      state.SkipWithError("kolbex could not be started");
+  for (auto _ : state)
+    if (const std::string failure = kolbex::bench::run_program({KOLBEX_PROGRAM, "--quit-when-shown"});
+        !failure.empty()) {
+      state.SkipWithError(failure.c_str());
       break;
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("kolbex failed");
-      break;
-    }
-  }
-  posix_spawn_file_actions_destroy(&actions);
-  fs::remove_all(folder);
 }
 BENCHMARK(BM_StartToWindowShown)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -212,25 +191,14 @@ BENCHMARK(BM_OpenDiagram300)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_KolbexCalcPlots(benchmark::State& state) {
   const fs::path folder = fs::temp_directory_path() / "kolbex-bench-plots";
   fs::create_directories(folder / "plots");
-  std::string program = KOLBEX_CALC, input = KOLBEX_EXAMPLE, plots_flag = "--plots",
-              plots = (folder / "plots").string(), diagrams_flag = "--diagrams", diagrams = folder.string(),
-              results_flag = "--results", results = (folder / "r.tsv").string();
-  char* argv[] = {program.data(),       plots_flag.data(), plots.data(),
-                  diagrams_flag.data(), diagrams.data(),   results_flag.data(),
-                  results.data(),       input.data(),      nullptr};
-  for (auto _ : state) {
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
-      state.SkipWithError("kolbex-calc could not be started");
+  for (auto _ : state)
+    if (const std::string failure = kolbex::bench::run_program(
+            {KOLBEX_CALC, "--plots", (folder / "plots").string(), "--diagrams", folder.string(), "--results",
+             (folder / "r.tsv").string(), KOLBEX_EXAMPLE});
+        !failure.empty()) {
+      state.SkipWithError(failure.c_str());
       break;
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-      state.SkipWithError("kolbex-calc failed");
-      break;
-    }
-  }
   fs::remove_all(folder);
 }
 BENCHMARK(BM_KolbexCalcPlots)->Unit(benchmark::kMillisecond)->UseRealTime();
