@@ -384,7 +384,10 @@ void DataEntryWindow::mnuOpenFile() {
     setElement(EntryElement::workbook_load_entries, false);
     std::string error;
     int os_error = 0;
-    if (!read_data_set(table_, path, error, &os_error)) fileFailed(os_error, path);
+    // A missing "garn.dat" after a cancelled dialog is no failure: that read is simply skipped.
+    std::error_code ec;
+    if ((named || std::filesystem::exists(path, ec)) && !read_data_set(table_, path, error, &os_error))
+      fileFailed(os_error, path);
     model_->tableChanged();
     view_->showTableSelection();
   }

@@ -116,7 +116,11 @@ class DataEntryWindowTest : public QObject {
     QCOMPARE(w.window.titleText(), QStringLiteral("Save As"));
     QVERIFY(enabled(w, data_set_commands));
 
-    // A cancelled Open File closes the data set and loads "garn.dat" of the working folder, hidden.
+    // A cancelled Open File without a garn.dat reads nothing and says nothing.
+    w.click(2);
+    QVERIFY(w.fake.messages.isEmpty());
+    QCOMPARE(w.text(1, 1), std::string("DHZ-pyrope"));
+    // With one it closes the data set and loads "garn.dat" of the working folder, hidden.
     std::ofstream(w.folder.path() / "garn.dat", std::ios::binary) << "\"from garn.dat\"\r\n";
     w.click(2);
     QCOMPARE(w.window.titleText(), QStringLiteral("Data Entry Screen"));
