@@ -8,6 +8,11 @@
 #include <system_error>
 
 namespace kolbex::shell {
+namespace {
+
+constexpr std::size_t read_limit = std::size_t{256} * 1024 * 1024;
+
+}  // namespace
 
 namespace {
 
@@ -31,7 +36,14 @@ bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std:
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) return failed(path, errno, "", error, os_error);
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // Read in pieces up to the limit, so that a device without end (/dev/zero) cannot fill the memory.
+  bytes.clear();
+  char chunk[1 << 16];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    if (bytes.size() + static_cast<std::size_t>(in.gcount()) > read_limit)
+      return failed(path, ENOMEM, "larger than any file the program reads (256 MiB)", error, os_error);
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) return failed(path, errno, "the file could not be read", error, os_error);
   return true;
 }

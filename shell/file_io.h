@@ -8,7 +8,7 @@
 namespace kolbex::shell {
 
 // The whole content of a file, or false with "<path>: <reason>" in `error` and, when `os_error` is
-// given, the system's error number (errno) of the failure there.
+// given, the system's error number (errno) of the failure there. Nothing larger than 256 MiB is read.
 bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std::string& error,
                      int* os_error = nullptr);
 

@@ -216,5 +216,15 @@ TEST_F(DataSetFileOnDisk, WritesThroughLinksAndIntoPipes) {
   EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 }
 
+// A device that never ends is refused at the limit instead of filling the memory.
+TEST(DataSetFile, EndlessDeviceIsRefused) {
+  AnalysisTable t;
+  std::string error;
+  int os_error = 0;
+  EXPECT_FALSE(read_data_set(t, std::filesystem::path("/dev/zero"), error, &os_error));
+  EXPECT_EQ(os_error, ENOMEM);  // reported as "Out of memory"
+  EXPECT_NE(error.find("256 MiB"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kolbex::entry
