@@ -1,5 +1,7 @@
 #include "entry/compound_file.h"
 
+#include "entry/little_endian.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -7,19 +9,6 @@
 
 namespace kolbex::entry {
 namespace {
-
-std::uint32_t u32(std::string_view s, std::size_t at) {
-  if (at + 4 > s.size()) return 0xFFFFFFFF;
-  return static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at])) |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + 1])) << 8 |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + 2])) << 16 |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + 3])) << 24;
-}
-std::uint16_t u16(std::string_view s, std::size_t at) {
-  if (at + 2 > s.size()) return 0xFFFF;
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(s[at]) | static_cast<std::uint8_t>(s[at + 1])
-                                                                           << 8);
-}
 
 constexpr std::uint32_t end_of_chain = 0xFFFFFFFE;
 constexpr std::uint32_t max_regular_sector = 0xFFFFFFFA;
@@ -45,35 +34,35 @@ class CompoundFile {
 
   bool read_header() {
     if (file_.size() < 512 || file_.substr(0, 8) != signature) return false;
-    const std::uint16_t sector_shift = u16(file_, 30), mini_shift = u16(file_, 32);
+    const std::uint16_t sector_shift = read_u16(file_, 30), mini_shift = read_u16(file_, 32);
     if (sector_shift != 9 && sector_shift != 12) return false;
     if (mini_shift != 6) return false;
     sector_size_ = std::size_t{1} << sector_shift;
     sectors_ = (file_.size() - 512 + sector_size_ - 1) / sector_size_;
-    const std::uint32_t fat_sectors = u32(file_, 44);
-    directory_start_ = u32(file_, 48);
-    mini_cutoff_ = u32(file_, 56);
-    mini_fat_start_ = u32(file_, 60);
-    std::uint32_t difat_next = u32(file_, 68);
-    const std::uint32_t difat_count = u32(file_, 72);
+    const std::uint32_t fat_sectors = read_u32(file_, 44);
+    directory_start_ = read_u32(file_, 48);
+    mini_cutoff_ = read_u32(file_, 56);
+    mini_fat_start_ = read_u32(file_, 60);
+    std::uint32_t difat_next = read_u32(file_, 68);
+    const std::uint32_t difat_count = read_u32(file_, 72);
     if (fat_sectors > sectors_ || difat_count > sectors_) return false;
     // The FAT sectors: 109 in the header, the rest in the DIFAT chain.
     std::vector<std::uint32_t> fat_list;
     for (std::size_t i = 0; i < 109 && fat_list.size() < fat_sectors; ++i)
-      fat_list.push_back(u32(file_, 76 + 4 * i));
+      fat_list.push_back(read_u32(file_, 76 + 4 * i));
     std::vector<bool> seen(sectors_, false);
     for (std::uint32_t d = 0; d < difat_count && fat_list.size() < fat_sectors; ++d) {
       if (difat_next >= sectors_ || seen[difat_next]) return false;
       seen[difat_next] = true;
       const std::size_t base = offset(difat_next);
       for (std::size_t i = 0; i + 1 < sector_size_ / 4 && fat_list.size() < fat_sectors; ++i)
-        fat_list.push_back(u32(file_, base + 4 * i));
-      difat_next = u32(file_, base + sector_size_ - 4);
+        fat_list.push_back(read_u32(file_, base + 4 * i));
+      difat_next = read_u32(file_, base + sector_size_ - 4);
     }
     for (std::uint32_t s : fat_list) {
       if (s >= sectors_) return false;
       const std::size_t base = offset(s);
-      for (std::size_t i = 0; i < sector_size_ / 4; ++i) fat_.push_back(u32(file_, base + 4 * i));
+      for (std::size_t i = 0; i < sector_size_ / 4; ++i) fat_.push_back(read_u32(file_, base + 4 * i));
     }
     return true;
   }
@@ -84,10 +73,10 @@ class CompoundFile {
     const std::string& entries = *directory;
     std::optional<std::string> root_stream;
     for (std::size_t e = 0; e + 128 <= entries.size(); e += 128) {
-      const std::uint16_t name_bytes = u16(entries, e + 64);
+      const std::uint16_t name_bytes = read_u16(entries, e + 64);
       const auto type = static_cast<std::uint8_t>(entries[e + 66]);
-      const std::uint32_t start = u32(entries, e + 116);
-      const std::uint64_t size = u32(entries, e + 120);
+      const std::uint32_t start = read_u32(entries, e + 116);
+      const std::uint64_t size = read_u32(entries, e + 120);
       if (e == 0) {
         if (type != 5) return std::nullopt;  // the root entry holds the mini stream
         root_start_ = start;
@@ -97,7 +86,7 @@ class CompoundFile {
       if (type != 2 || name_bytes < 2 || name_bytes > 64) continue;
       std::u16string entry_name;
       for (std::size_t i = 0; i + 2 < name_bytes; i += 2)
-        entry_name += static_cast<char16_t>(u16(entries, e + i));
+        entry_name += static_cast<char16_t>(read_u16(entries, e + i));
       if (entry_name != name) continue;
       if (size > file_.size()) return std::nullopt;
       std::optional<std::string> content;
@@ -146,7 +135,7 @@ class CompoundFile {
     if (!mini_fat_bytes || !mini_stream) return std::nullopt;
     std::vector<std::uint32_t> mini_fat;
     for (std::size_t i = 0; i + 4 <= mini_fat_bytes->size(); i += 4)
-      mini_fat.push_back(u32(*mini_fat_bytes, i));
+      mini_fat.push_back(read_u32(*mini_fat_bytes, i));
     const std::string& ms = *mini_stream;
     const std::size_t mini_count =
         std::min<std::size_t>(ms.size(), static_cast<std::size_t>(root_size_)) / 64;
@@ -180,9 +169,9 @@ std::optional<int> xls_active_tab(std::string_view file) {
   const std::string& s = *stream;
   // BIFF records: type and length, 2 bytes each, then the data. The globals end at the first EOF.
   for (std::size_t at = 0; at + 4 <= s.size();) {
-    const std::uint16_t type = u16(s, at), length = u16(s, at + 2);
-    if (type == 0x000A) break;                                   // EOF
-    if (type == 0x003D && length >= 12) return u16(s, at + 14);  // WINDOW1: itabCur after five fields
+    const std::uint16_t type = read_u16(s, at), length = read_u16(s, at + 2);
+    if (type == 0x000A) break;                                        // EOF
+    if (type == 0x003D && length >= 12) return read_u16(s, at + 14);  // WINDOW1: itabCur after five fields
     at += 4 + length;
   }
   return std::nullopt;

@@ -1,22 +1,13 @@
 #include "entry/zip_archive.h"
 
+#include "entry/little_endian.h"
+
 #include <zlib.h>
 
 #include <algorithm>
 
 namespace kolbex::entry {
 namespace {
-
-std::uint32_t u32(std::string_view s, std::size_t at) {
-  return static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at])) |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + 1])) << 8 |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + 2])) << 16 |
-         static_cast<std::uint32_t>(static_cast<std::uint8_t>(s[at + 3])) << 24;
-}
-std::uint16_t u16(std::string_view s, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(s[at]) | static_cast<std::uint8_t>(s[at + 1])
-                                                                           << 8);
-}
 
 constexpr std::uint32_t end_signature = 0x06054b50, central_signature = 0x02014b50,
                         local_signature = 0x04034b50;
@@ -29,25 +20,25 @@ ZipArchive::ZipArchive(std::string_view bytes, std::size_t limit) : bytes_(bytes
   std::size_t end = std::string_view::npos;
   const std::size_t earliest = bytes_.size() > 22 + 65535 ? bytes_.size() - 22 - 65535 : 0;
   for (std::size_t at = bytes_.size() - 22 + 1; at-- > earliest;)
-    if (u32(bytes_, at) == end_signature) {
+    if (read_u32(bytes_, at) == end_signature) {
       end = at;
       break;
     }
   if (end == std::string_view::npos) return;
-  const std::uint16_t count = u16(bytes_, end + 10);
-  const std::uint32_t size = u32(bytes_, end + 12), offset = u32(bytes_, end + 16);
+  const std::uint16_t count = read_u16(bytes_, end + 10);
+  const std::uint32_t size = read_u32(bytes_, end + 12), offset = read_u32(bytes_, end + 16);
   if (offset > end || size > end - offset) return;
   std::size_t at = offset;
   for (std::uint16_t i = 0; i < count; ++i) {
-    if (at + 46 > offset + size || u32(bytes_, at) != central_signature) return;
+    if (at + 46 > offset + size || read_u32(bytes_, at) != central_signature) return;
     Entry e{};
-    e.method = u16(bytes_, at + 10);
-    e.crc = u32(bytes_, at + 16);
-    e.compressed = u32(bytes_, at + 20);
-    e.uncompressed = u32(bytes_, at + 24);
-    const std::uint16_t name_length = u16(bytes_, at + 28), extra = u16(bytes_, at + 30),
-                        comment = u16(bytes_, at + 32);
-    e.local_offset = u32(bytes_, at + 42);
+    e.method = read_u16(bytes_, at + 10);
+    e.crc = read_u32(bytes_, at + 16);
+    e.compressed = read_u32(bytes_, at + 20);
+    e.uncompressed = read_u32(bytes_, at + 24);
+    const std::uint16_t name_length = read_u16(bytes_, at + 28), extra = read_u16(bytes_, at + 30),
+                        comment = read_u16(bytes_, at + 32);
+    e.local_offset = read_u32(bytes_, at + 42);
     if (at + 46 + name_length + extra + comment > offset + size) return;
     e.name.assign(bytes_.substr(at + 46, name_length));
     entries_.push_back(std::move(e));
@@ -73,8 +64,9 @@ std::optional<std::string> ZipArchive::read(std::string_view name, std::string& 
   };
   if (e->uncompressed > limit_) return damaged("an entry larger than 64 MiB");
   const std::size_t local = e->local_offset;
-  if (local + 30 > bytes_.size() || u32(bytes_, local) != local_signature) return damaged("a damaged entry");
-  const std::size_t data = local + 30 + u16(bytes_, local + 26) + u16(bytes_, local + 28);
+  if (local + 30 > bytes_.size() || read_u32(bytes_, local) != local_signature)
+    return damaged("a damaged entry");
+  const std::size_t data = local + 30 + read_u16(bytes_, local + 26) + read_u16(bytes_, local + 28);
   if (data > bytes_.size() || e->compressed > bytes_.size() - data) return damaged("a damaged entry");
   const std::string_view packed = bytes_.substr(data, e->compressed);
 
