@@ -6,7 +6,6 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSvgGenerator>
 #include <QToolBar>
 #include <QToolTip>
 
@@ -103,26 +102,14 @@ void DiagramWindow::exportWith(const QString& filter, bool (DiagramWindow::*writ
     desktop_.messages.show(this, QStringLiteral("The diagram could not be written to ") + name);
 }
 
-QImage DiagramWindow::image(QSize size) const {
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  paint_ternary(painter, QRectF(QPointF(0, 0), QSizeF(size)), diagram_, view_->data());
-  return image;
+QImage DiagramWindow::image(QSize size) const { return diagram_image(diagram_, view_->data(), size); }
+
+bool DiagramWindow::exportPng(const QString& path) {
+  return write_diagram_png(path, diagram_, view_->data());
 }
 
-bool DiagramWindow::exportPng(const QString& path) { return image(QSize(1350, 1290)).save(path, "PNG"); }
-
 bool DiagramWindow::exportSvg(const QString& path) {
-  QSvgGenerator svg;
-  svg.setFileName(path);
-  svg.setSize(QSize(900, 860));
-  svg.setViewBox(QRect(0, 0, 900, 860));
-  svg.setTitle(windowTitle());
-  QPainter painter;
-  if (!painter.begin(&svg)) return false;
-  paint_ternary(painter, QRectF(0, 0, 900, 860), diagram_, view_->data());
-  return painter.end();
+  return write_diagram_svg(path, diagram_, view_->data());
 }
 
 bool DiagramWindow::exportPdf(const QString& path) {

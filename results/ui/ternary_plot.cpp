@@ -200,33 +200,43 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
   p.restore();
 }
 
+QImage diagram_image(const DiagramCommand& diagram, const DiagramData& data, QSize size) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  paint_ternary(painter, QRectF(QPointF(0, 0), QSizeF(size)), diagram, data);
+  return image;
+}
+
+bool write_diagram_png(const QString& path, const DiagramCommand& diagram, const DiagramData& data) {
+  return diagram_image(diagram, data, QSize(1350, 1290)).save(path, "PNG");
+}
+
+bool write_diagram_svg(const QString& path, const DiagramCommand& diagram, const DiagramData& data) {
+  QSvgGenerator svg;
+  svg.setFileName(path);
+  svg.setSize(QSize(900, 860));
+  svg.setViewBox(QRect(0, 0, 900, 860));
+  svg.setTitle(text_of(diagram.caption));
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  paint_ternary(painter, QRectF(0, 0, 900, 860), diagram, data);
+  return painter.end();
+}
+
 bool render_all_diagrams(const std::filesystem::path& data_folder, const std::filesystem::path& out_folder,
                          std::string& error) {
   for (const DiagramCommand& diagram : diagram_commands) {
     const DiagramData data = read_diagram_data(data_folder, diagram);
     const QString stem =
         QString::fromStdString((out_folder / diagram_file_stem(diagram).toStdString()).string());
-    QSvgGenerator svg;
-    svg.setFileName(stem + QStringLiteral(".svg"));
-    svg.setSize(QSize(900, 860));
-    svg.setViewBox(QRect(0, 0, 900, 860));
-    svg.setTitle(text_of(diagram.caption));
-    {
-      QPainter painter;
-      if (!painter.begin(&svg)) {
-        error = (stem + QStringLiteral(".svg")).toStdString() + ": cannot be written";
-        return false;
-      }
-      paint_ternary(painter, QRectF(0, 0, 900, 860), diagram, data);
+    const QString svg = stem + QStringLiteral(".svg"), png = stem + QStringLiteral(".png");
+    if (!write_diagram_svg(svg, diagram, data)) {
+      error = svg.toStdString() + ": cannot be written";
+      return false;
     }
-    QImage image(1350, 1290, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    {
-      QPainter painter(&image);
-      paint_ternary(painter, QRectF(0, 0, 1350, 1290), diagram, data);
-    }
-    if (!image.save(stem + QStringLiteral(".png"))) {
-      error = (stem + QStringLiteral(".png")).toStdString() + ": cannot be written";
+    if (!write_diagram_png(png, diagram, data)) {
+      error = png.toStdString() + ": cannot be written";
       return false;
     }
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -19,6 +20,11 @@ namespace kolbex::results {
 // that counts them (or says that there is no data file). Where each point landed goes to `positions`.
 void paint_ternary(QPainter& painter, const QRectF& area, const DiagramCommand& diagram,
                    const DiagramData& data, std::vector<QPointF>* positions = nullptr);
+
+// A diagram as an image of a size, and written as a PNG (1350 x 1290) or an SVG (900 x 860) file.
+QImage diagram_image(const DiagramCommand& diagram, const DiagramData& data, QSize size);
+bool write_diagram_png(const QString& path, const DiagramCommand& diagram, const DiagramData& data);
+bool write_diagram_svg(const QString& path, const DiagramCommand& diagram, const DiagramData& data);
 
 // Renders every diagram from the data files in `data_folder` into `out_folder` as "<template>.svg" and
 // ".png". False with the reason when a file cannot be written.
