@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "entry/grid_layout.h"
+#include "shell/ui/qt_text.h"
 
 namespace kolbex::entry {
 namespace {
@@ -18,10 +19,6 @@ QVariant alignment(CellAlignment a) {
   return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-QString text_of(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 }  // namespace
 
 AnalysisTableModel::AnalysisTableModel(AnalysisTable& table, QObject* parent)
@@ -30,20 +27,20 @@ AnalysisTableModel::AnalysisTableModel(AnalysisTable& table, QObject* parent)
 QVariant AnalysisTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const int row = index.row() + 1, column = index.column() + 1;
-  if (role == Qt::DisplayRole) return text_of(table_.text(row, column));
+  if (role == Qt::DisplayRole) return shell::qt_text(table_.text(row, column));
   if (role == Qt::TextAlignmentRole) return alignment(analysis_column_layout(column).data);
   return {};
 }
 
 QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Vertical) {
-    if (role == Qt::DisplayRole) return text_of(table_.text(section + 1, 0));
+    if (role == Qt::DisplayRole) return shell::qt_text(table_.text(section + 1, 0));
     if (role == Qt::TextAlignmentRole) return alignment(analysis_column_layout(0).data);
     return {};
   }
   const int column = section + 1;
   const AnalysisColumnLayout layout = analysis_column_layout(column);
-  if (role == Qt::DisplayRole) return text_of(table_.text(0, column));
+  if (role == Qt::DisplayRole) return shell::qt_text(table_.text(0, column));
   if (role == Qt::TextAlignmentRole) return alignment(layout.heading);
   if (role == Qt::BackgroundRole && layout.heading_background) {
     const Rgb c = *layout.heading_background;

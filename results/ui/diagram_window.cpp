@@ -11,6 +11,7 @@
 
 #include "results/ui/ternary_plot.h"
 #include "shell/ui/grid_view.h"
+#include "shell/ui/qt_text.h"
 
 namespace kolbex::results {
 
@@ -58,9 +59,7 @@ bool DiagramView::event(QEvent* event) {
   QString text = QString::fromStdString(p.sample);
   for (std::size_t k = 0; k < 3; ++k)
     text += QStringLiteral("\n%1: %2")
-                .arg(QString::fromUtf8(diagram_.columns[k].data(),
-                                       static_cast<qsizetype>(diagram_.columns[k].size())),
-                     QString::number(p.values[k], 'g', 6));
+                .arg(shell::qt_text(diagram_.columns[k]), QString::number(p.values[k], 'g', 6));
   QToolTip::showText(help->globalPos(), text, this);
   return true;
 }
@@ -69,7 +68,7 @@ DiagramWindow::DiagramWindow(const DiagramCommand& diagram, std::filesystem::pat
                              shell::Desktop& desktop, QWidget* parent)
     : QMainWindow(parent), diagram_(diagram), folder_(std::move(data_folder)), desktop_(desktop) {
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QString::fromUtf8(diagram.caption.data(), static_cast<qsizetype>(diagram.caption.size())));
+  setWindowTitle(shell::qt_text(diagram.caption));
   view_ = new DiagramView(diagram_, this);
   setCentralWidget(view_);
   QMenu* file = menuBar()->addMenu(QStringLiteral("Diagram"));

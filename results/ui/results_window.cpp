@@ -24,6 +24,7 @@
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
 #include "shell/ui/numbered_toolbar.h"
+#include "shell/ui/qt_text.h"
 #include "shell/ui/text_grid_view.h"
 #include "shell/ui/title_label.h"
 
@@ -34,8 +35,6 @@ namespace {
 constexpr int edit_box_height = 238;
 
 const QString subtitle = QStringLiteral("A Windows Program for Garnet Supergroup Minerals ");
-
-QString text_of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -117,11 +116,11 @@ void ResultsWindow::buildMenus() {
     graph->addSeparator();
     const std::string_view title =
         which == DiagramSubmenu::classification ? classification_submenu : provenance_submenu;
-    QMenu* submenu = graph->addMenu(text_of(title));
+    QMenu* submenu = graph->addMenu(shell::qt_text(title));
     for (const DiagramCommand& d : diagram_commands) {
       if (d.submenu != which) continue;
-      QAction* item = submenu->addAction(text_of(d.caption));
-      const QString name = text_of(d.template_name);
+      QAction* item = submenu->addAction(shell::qt_text(d.caption));
+      const QString name = shell::qt_text(d.template_name);
       item->setObjectName(name);
       connect(item, &QAction::triggered, this, [this, name] { openDiagramTemplate(name); });
     }

@@ -1,5 +1,8 @@
 #include "results/ui/ternary_plot.h"
 
+#include "shell/ui/grid_view.h"
+#include "shell/ui/qt_text.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -12,15 +15,7 @@
 namespace kolbex::results {
 namespace {
 
-QString text_of(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QFont font_of(double point_size, bool bold = false) {
-  QFont font;
-  font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")});
-  font.setPointSizeF(point_size);
-  font.setBold(bold);
-  return font;
-}
+using shell::narrow_font;
 
 // The triangle: top, bottom left and bottom right corners; a point (a, b, c) of fractions lies at
 // a top + b left + c right.
@@ -37,7 +32,7 @@ QColor ramp(double t) {
 }
 
 QString apex_short(std::string_view apex) {
-  const QString text = text_of(apex);
+  const QString text = shell::qt_text(apex);
   const qsizetype bracket = text.indexOf(QStringLiteral(" ("));
   return bracket < 0 ? text : text.left(bracket);
 }
@@ -45,7 +40,7 @@ QString apex_short(std::string_view apex) {
 }  // namespace
 
 QString diagram_file_stem(const DiagramCommand& diagram) {
-  QString name = text_of(diagram.template_name);
+  QString name = shell::qt_text(diagram.template_name);
   if (name.endsWith(QStringLiteral(".grf"))) name.chop(4);
   return name;
 }
@@ -66,13 +61,14 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
     p.drawText(QRectF(area.left(), y, area.width(), h), Qt::AlignHCenter | Qt::AlignTop, text);
     y += h;
   };
-  line(text_of(diagram.caption), font_of(std::max(6.0, 2.6 * unit), true));
-  line(text_of(diagram.reference), font_of(std::max(5.0, 1.9 * unit)));
-  if (!diagram.subtitle.empty()) line(text_of(diagram.subtitle), font_of(std::max(5.0, 1.9 * unit)));
+  line(shell::qt_text(diagram.caption), narrow_font(std::max(6.0, 2.6 * unit), true));
+  line(shell::qt_text(diagram.reference), narrow_font(std::max(5.0, 1.9 * unit)));
+  if (!diagram.subtitle.empty())
+    line(shell::qt_text(diagram.subtitle), narrow_font(std::max(5.0, 1.9 * unit)));
 
   // The triangle fills what is left, with room for the apex labels, the tick labels and the count.
-  const QFont label_font = font_of(std::max(5.0, 2.0 * unit));
-  const QFont tick_font = font_of(std::max(4.0, 1.5 * unit));
+  const QFont label_font = narrow_font(std::max(5.0, 2.0 * unit));
+  const QFont tick_font = narrow_font(std::max(4.0, 1.5 * unit));
   p.setFont(label_font);
   const double label_h = p.fontMetrics().height();
   const double top = y + label_h + 2 * unit, bottom = area.bottom() - 2.2 * label_h - 3 * unit;
@@ -99,7 +95,7 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
       p.drawPolygon(polygon);
       p.setPen(QColor(40, 40, 120));
       p.drawText(QRectF(centre.x() - 10 * unit, centre.y() - label_h / 2, 20 * unit, label_h),
-                 Qt::AlignCenter, text_of(field.name));
+                 Qt::AlignCenter, shell::qt_text(field.name));
     }
   }
 
@@ -146,11 +142,11 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
   p.drawPolygon(QPolygonF({t.top, t.left, t.right}));
   p.setFont(label_font);
   p.drawText(QRectF(area.left(), t.top.y() - label_h - unit, area.width(), label_h),
-             Qt::AlignHCenter | Qt::AlignBottom, text_of(diagram.apices[0]));
+             Qt::AlignHCenter | Qt::AlignBottom, shell::qt_text(diagram.apices[0]));
   p.drawText(QRectF(t.left.x() - 30 * unit, t.left.y() + tick_h + unit, 60 * unit, label_h), Qt::AlignCenter,
-             text_of(diagram.apices[1]));
+             shell::qt_text(diagram.apices[1]));
   p.drawText(QRectF(t.right.x() - 30 * unit, t.right.y() + tick_h + unit, 60 * unit, label_h),
-             Qt::AlignCenter, text_of(diagram.apices[2]));
+             Qt::AlignCenter, shell::qt_text(diagram.apices[2]));
 
   // The points.
   double colour_max = 0;
@@ -174,17 +170,17 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
   QString count;
   if (!data.file_found)
     count = QStringLiteral("No diagram data file %1 in the working folder: calculate first.")
-                .arg(text_of(diagram.data_file));
+                .arg(shell::qt_text(diagram.data_file));
   else if (!data.problem.empty())
-    count = text_of(diagram.data_file) + QStringLiteral(": ") + QString::fromStdString(data.problem);
+    count = shell::qt_text(diagram.data_file) + QStringLiteral(": ") + QString::fromStdString(data.problem);
   else
     count =
-        QStringLiteral("%1 points from %2").arg(data.points.size()).arg(text_of(diagram.data_file)) +
+        QStringLiteral("%1 points from %2").arg(data.points.size()).arg(shell::qt_text(diagram.data_file)) +
         (data.unplottable > 0
              ? QStringLiteral("; %1 lines could not be plotted (a value empty or negative, or a sum of 0)")
                    .arg(data.unplottable)
              : QString());
-  p.setFont(font_of(std::max(5.0, 1.8 * unit)));
+  p.setFont(narrow_font(std::max(5.0, 1.8 * unit)));
   p.setPen(Qt::black);
   const double foot = area.bottom() - p.fontMetrics().height() - unit;
   p.drawText(QRectF(area.left(), foot, area.width(), p.fontMetrics().height()), Qt::AlignHCenter, count);
@@ -195,7 +191,7 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
     p.drawText(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignLeft, QStringLiteral("0"));
     p.drawText(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignRight, QString::number(colour_max, 'f', 1));
     p.drawText(QRectF(x0, y0 - tick_h, w, tick_h), Qt::AlignCenter,
-               text_of(diagram.colour_column) + QStringLiteral(" (%)"));
+               shell::qt_text(diagram.colour_column) + QStringLiteral(" (%)"));
   }
   p.restore();
 }
@@ -217,7 +213,7 @@ bool write_diagram_svg(const QString& path, const DiagramCommand& diagram, const
   svg.setFileName(path);
   svg.setSize(QSize(900, 860));
   svg.setViewBox(QRect(0, 0, 900, 860));
-  svg.setTitle(text_of(diagram.caption));
+  svg.setTitle(shell::qt_text(diagram.caption));
   QPainter painter;
   if (!painter.begin(&svg)) return false;
   paint_ternary(painter, QRectF(0, 0, 900, 860), diagram, data);

@@ -1,14 +1,13 @@
 #include "shell/ui/grid_commands.h"
 
 #include "shell/failure.h"
+#include "shell/ui/qt_text.h"
 
 namespace kolbex::shell {
 
 int copy_selected_block(const TextGrid& grid, Clipboard& clipboard) {
   const std::string clip = grid.read_clip_text();
-  if (!clipboard.clear() ||
-      !clipboard.setText(QString::fromUtf8(clip.data(), static_cast<qsizetype>(clip.size()))))
-    return failure::cannot_open_clipboard;
+  if (!clipboard.clear() || !clipboard.setText(qt_text(clip))) return failure::cannot_open_clipboard;
   return failure::none;
 }
 

@@ -8,10 +8,11 @@
 
 namespace kolbex::shell {
 
-QFont grid_font() {
+QFont narrow_font(double point_size, bool bold) {
   QFont font;
   font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")});
-  font.setPointSizeF(9.75);
+  font.setPointSizeF(point_size);
+  font.setBold(bold);
   return font;
 }
 

@@ -31,7 +31,8 @@ class GridView : public QTableView {
   QAbstractButton* corner_ = nullptr;
 };
 
-// The grids' font: "Arial Narrow" 9.75 point, or the metric-compatible "Liberation Sans Narrow".
-QFont grid_font();
+// "Arial Narrow", or the metric-compatible "Liberation Sans Narrow", at a size; the grids use 9.75 point.
+QFont narrow_font(double point_size, bool bold = false);
+inline QFont grid_font() { return narrow_font(9.75); }
 
 }  // namespace kolbex::shell

@@ -1,5 +1,7 @@
 #include "shell/ui/text_grid_model.h"
 
+#include "shell/ui/qt_text.h"
+
 namespace kolbex::shell {
 
 TextGridModel::TextGridModel(TextGrid& grid, QObject* parent)
@@ -13,10 +15,7 @@ int TextGridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : known_columns_ - 1;
 }
 
-QString TextGridModel::cellText(int row, int column) const {
-  const std::string_view text = grid_.cell_text(row, column);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString TextGridModel::cellText(int row, int column) const { return qt_text(grid_.cell_text(row, column)); }
 
 void TextGridModel::cellChanged(CellPosition cell) {
   if (cell.row == 0 && cell.column >= 1) {
