@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/temp_folder.h"
 #include "tests/support/xlsx_sheet.h"
 
 #include <algorithm>
@@ -37,14 +38,6 @@ std::vector<std::string> split(const std::string& text, char separator) {
 
 class KolbexCalc : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("kolbex-calc-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   // Runs kolbex-calc with the arguments (each single-quoted for the shell) in the test's folder.
   int run(const std::vector<std::string>& args) {
     std::string command = "cd '" + folder_.string() + "' && '" KOLBEX_CALC "'";
@@ -66,7 +59,8 @@ class KolbexCalc : public testing::Test {
     return rows;
   }
 
-  fs::path folder_;
+  kolbex::test::TempFolder temp_{"kolbex-calc"};
+  const fs::path folder_ = temp_.path();
   std::string out_, err_;
 };
 

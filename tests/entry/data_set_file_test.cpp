@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "shell/file_io.h"
+#include "tests/support/temp_folder.h"
 
 namespace kolbex::entry {
 
@@ -154,14 +155,8 @@ TEST(DataSetFile, AnyBytesReadWithoutACrash) {
 
 class DataSetFileOnDisk : public testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("kolbex-data-set-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::filesystem::path folder_;
+  test::TempFolder temp_{"kolbex-data-set"};
+  const std::filesystem::path folder_ = temp_.path();
 };
 
 TEST_F(DataSetFileOnDisk, WritesReplacesAndReadsBack) {
