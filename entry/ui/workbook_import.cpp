@@ -31,22 +31,10 @@ WorkbookRead invalid(std::string reason) {
   return {shell::failure::invalid_file_format, std::move(reason), {}};
 }
 
-// The members of an .xlsx container, each read whole, its size checked as stated and as inflated.
-class XlsxContainer {
- public:
-  explicit XlsxContainer(std::string_view bytes) : zip_(bytes, member_limit) {}
-  bool open() const { return zip_.valid(); }
-
-  // The member's bytes; nothing when it is missing; `error` set when it is too large or damaged.
-  std::optional<QByteArray> member(const QString& name, std::string& error) const {
-    const auto content = zip_.read(name.toStdString(), error);
-    if (!content) return std::nullopt;
-    return QByteArray(content->data(), static_cast<qsizetype>(content->size()));
-  }
-
- private:
-  ZipArchive zip_;
-};
+// The bytes of an inflated member as XML input, without copying them.
+QByteArray xml_bytes(const std::string& content) {
+  return QByteArray::fromRawData(content.data(), static_cast<qsizetype>(content.size()));
+}
 
 // The folder of a member ("xl/workbook.xml" -> "xl") and a relationship target resolved against it.
 QString folder_of(const QString& member) {
@@ -70,9 +58,9 @@ struct Relationship {
 };
 
 // A relationships part: Id -> (type, target resolved against `folder`).
-std::optional<QHash<QString, Relationship>> relationships(const QByteArray& xml, const QString& folder) {
+std::optional<QHash<QString, Relationship>> relationships(const std::string& xml, const QString& folder) {
   QHash<QString, Relationship> out;
-  QXmlStreamReader reader(xml);
+  QXmlStreamReader reader(xml_bytes(xml));
   while (!reader.atEnd()) {
     reader.readNext();
     if (!reader.isStartElement() || reader.name() != u"Relationship") continue;
@@ -134,9 +122,9 @@ bool read_next(QXmlStreamReader& reader, int& depth) {
   return !reader.atEnd();
 }
 
-std::optional<std::vector<QString>> shared_strings(const QByteArray& xml) {
+std::optional<std::vector<QString>> shared_strings(const std::string& xml) {
   std::vector<QString> strings;
-  QXmlStreamReader reader(xml);
+  QXmlStreamReader reader(xml_bytes(xml));
   int depth = 0;
   while (read_next(reader, depth))
     if (reader.isStartElement() && reader.name() == u"si") {
@@ -150,9 +138,9 @@ std::optional<std::vector<QString>> shared_strings(const QByteArray& xml) {
 std::string utf8(const QString& s) { return s.toStdString(); }
 
 // The sheet's cells inside the rectangle; every other cell is passed over without being kept.
-std::optional<std::string> read_sheet(const QByteArray& xml, const std::vector<QString>& strings,
+std::optional<std::string> read_sheet(const std::string& xml, const std::vector<QString>& strings,
                                       WorkbookRectangle& cells) {
-  QXmlStreamReader reader(xml);
+  QXmlStreamReader reader(xml_bytes(xml));
   int row = 0, column = 0, depth = 0;
   while (read_next(reader, depth)) {
     if (!reader.isStartElement()) continue;
@@ -267,24 +255,28 @@ WorkbookRead read_xls_file(const std::filesystem::path& path, std::string_view b
 std::string number_text(double x) { return results::general(x); }
 
 WorkbookRead read_xlsx(std::string_view bytes) {
-  XlsxContainer zip(bytes);
-  if (!zip.open()) return invalid("not a zip container");
+  // Every member is read whole, its size checked as stated and as inflated.
+  const ZipArchive zip(bytes, member_limit);
+  if (!zip.valid()) return invalid("not a zip container");
+  const auto member = [&zip](const QString& name, std::string& error) {
+    return zip.read(name.toStdString(), error);
+  };
   std::string error;
   QString workbook = QStringLiteral("xl/workbook.xml");
-  if (const auto rels = zip.member(QStringLiteral("_rels/.rels"), error)) {
+  if (const auto rels = member(QStringLiteral("_rels/.rels"), error)) {
     if (const auto list = relationships(*rels, {}))
       for (const Relationship& r : *list)
         if (r.type.endsWith(u"/officeDocument")) workbook = r.target;
   }
   if (!error.empty()) return invalid(error);
-  const auto workbook_xml = zip.member(workbook, error);
+  const auto workbook_xml = member(workbook, error);
   if (!workbook_xml) return invalid(error.empty() ? "no workbook part" : error);
 
   // The sheets in their order, and the one shown when the workbook was saved.
   std::vector<QString> sheet_ids;
   int active = 0;
   {
-    QXmlStreamReader reader(*workbook_xml);
+    QXmlStreamReader reader(xml_bytes(*workbook_xml));
     bool view_seen = false;
     while (!reader.atEnd()) {
       reader.readNext();
@@ -307,7 +299,7 @@ WorkbookRead read_xlsx(std::string_view bytes) {
   const QString folder = folder_of(workbook);
   const QString rels_name = (folder.isEmpty() ? QString() : folder + u'/') + QStringLiteral("_rels/") +
                             workbook.mid(workbook.lastIndexOf(u'/') + 1) + QStringLiteral(".rels");
-  const auto rels_xml = zip.member(rels_name, error);
+  const auto rels_xml = member(rels_name, error);
   if (!rels_xml) return invalid(error.empty() ? "no workbook relationships" : error);
   const auto rels = relationships(*rels_xml, folder);
   if (!rels) return invalid("damaged workbook relationships");
@@ -317,7 +309,7 @@ WorkbookRead read_xlsx(std::string_view bytes) {
   std::vector<QString> strings;
   for (const Relationship& r : *rels) {
     if (!r.type.endsWith(u"/sharedStrings")) continue;
-    const auto xml = zip.member(r.target, error);
+    const auto xml = member(r.target, error);
     if (!error.empty()) return invalid(error);
     if (!xml) continue;
     auto parsed = shared_strings(*xml);
@@ -325,7 +317,7 @@ WorkbookRead read_xlsx(std::string_view bytes) {
     strings = std::move(*parsed);
   }
 
-  const auto sheet_xml = zip.member(sheet_rel->target, error);
+  const auto sheet_xml = member(sheet_rel->target, error);
   if (!sheet_xml) return invalid(error.empty() ? "the shown sheet is missing" : error);
   WorkbookRead read;
   if (const auto problem = read_sheet(*sheet_xml, strings, read.cells)) return invalid(*problem);
