@@ -339,6 +339,15 @@ void DataEntryWindow::fileFailed(int os_error, const std::filesystem::path& path
   report_.set(shell::file_failure(os_error, path));
 }
 
+// read_data_set into the table, its failure left for the report, and the grid told.
+void DataEntryWindow::readDataSet(const std::filesystem::path& path) {
+  std::string error;
+  int os_error = 0;
+  if (!read_data_set(table_, path, error, &os_error)) fileFailed(os_error, path);
+  model_->tableChanged();
+  view_->showTableSelection();
+}
+
 // New File: an empty table of 300 rows, written to "garn.tem".
 void DataEntryWindow::mnuNewFile() {
   setTitle(QStringLiteral("New  File"));
@@ -382,14 +391,9 @@ void DataEntryWindow::mnuOpenFile() {
       mnuClose();
     }
     setElement(EntryElement::workbook_load_entries, false);
-    std::string error;
-    int os_error = 0;
     // A missing "garn.dat" after a cancelled dialog is no failure: that read is simply skipped.
     std::error_code ec;
-    if ((named || std::filesystem::exists(path, ec)) && !read_data_set(table_, path, error, &os_error))
-      fileFailed(os_error, path);
-    model_->tableChanged();
-    view_->showTableSelection();
+    if (named || std::filesystem::exists(path, ec)) readDataSet(path);
   }
   setTitle(QStringLiteral("Data Entry Screen"));
   setElement(EntryElement::toolbar_workbook_load, false);
@@ -476,11 +480,7 @@ void DataEntryWindow::mnuOpen() {
     if (name.isEmpty()) {
       report_.report(this);
     } else if (QFileInfo::exists(name)) {
-      std::string error;
-      int os_error = 0;
-      if (!read_data_set(table_, path_of(name), error, &os_error)) fileFailed(os_error, path_of(name));
-      model_->tableChanged();
-      view_->showTableSelection();
+      readDataSet(path_of(name));
     }
   }
   window.show();

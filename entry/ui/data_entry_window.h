@@ -104,6 +104,7 @@ class DataEntryWindow : public QMainWindow {
   QString chooseOpen(const QString& filter);
   QString chooseSave(const QString& filter);
   void fileFailed(int os_error, const std::filesystem::path& path);
+  void readDataSet(const std::filesystem::path& path);
   void loadWorkbook(const QString& filter, bool stop_when_cancelled);
   void editWorkbook(const char* template_name);
 
