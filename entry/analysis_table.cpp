@@ -21,6 +21,7 @@ AnalysisTable::AnalysisTable(int analysis_rows) {
 }
 
 void AnalysisTable::resize_rows(int rows) {
+  if (rows != rows_) shape_changing();
   rows_ = rows;
   cells_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_));
 }
@@ -32,10 +33,20 @@ const std::string& AnalysisTable::text(int row, int column) const {
 }
 
 void AnalysisTable::set_text(int row, int column, std::string text) {
-  if (inside(row, column)) cells_[index(row, column)] = std::move(text);
+  if (!inside(row, column)) return;
+  cell_changing(row, column);
+  cells_[index(row, column)] = std::move(text);
+}
+
+void AnalysisTable::restore(const shell::GridContents& contents) {
+  rows_ = contents.rows;
+  columns_ = contents.columns;
+  cells_.assign(contents.ends.size(), std::string());
+  for (std::size_t i = 0; i < cells_.size(); ++i) cells_[i] = contents.text(i);
 }
 
 void AnalysisTable::capCell() {
+  shape_changing();
   columns_ = engine::analysis_columns;
   resize_rows(layout_rows);
   for (int r = 1; r < rows_; ++r) cells_[index(r, 0)] = std::to_string(r);
@@ -47,11 +58,13 @@ void AnalysisTable::capCell() {
 }
 
 void AnalysisTable::clear() {
+  shape_changing();
   for (std::string& s : cells_) s.clear();
 }
 
 bool AnalysisTable::insert_row(int row) {
   if (row < 1 || row >= rows_) return false;
+  shape_changing();
   cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 0)),
                 static_cast<std::size_t>(columns_), std::string());
   ++rows_;
@@ -60,6 +73,7 @@ bool AnalysisTable::insert_row(int row) {
 
 bool AnalysisTable::remove_row(int row) {
   if (rows_ <= 2 || row < 1 || row >= rows_) return false;
+  shape_changing();
   const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 0));
   cells_.erase(first, first + columns_);
   --rows_;

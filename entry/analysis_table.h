@@ -59,6 +59,9 @@ class AnalysisTable : public shell::TextGrid, public engine::CellSource {
   // and characters edit the current cell (TextGrid::edit_current_cell).
   void type_character(char32_t code);
 
+ protected:
+  void restore(const shell::GridContents& contents) override;
+
  private:
   void resize_rows(int rows);
   std::size_t index(int row, int column) const {

@@ -81,6 +81,7 @@ void ResultsTable::set_cell_text(int row, int column, std::string text) {
   Row& r = rows_[static_cast<std::size_t>(row)];
   const auto c = static_cast<std::size_t>(column);
   if (c + 1 >= r.starts.size()) return;
+  cell_changing(row, column);
   const std::uint32_t first = r.starts[c], old_length = r.starts[c + 1] - 1 - first;
   r.text.replace(first, old_length, text);
   const auto shift = static_cast<std::int64_t>(text.size()) - static_cast<std::int64_t>(old_length);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace kolbex::shell {
 
@@ -9,6 +13,20 @@ struct CellPosition {
   int row = 0;
   int column = 0;
   bool operator==(const CellPosition&) const = default;
+};
+
+// Every text of a grid and its shape, for the changes that move or drop cells: the texts row by row,
+// joined, with where each ends.
+struct GridContents {
+  int rows = 0;
+  int columns = 0;
+  std::string texts;
+  std::vector<std::uint32_t> ends;
+  bool operator==(const GridContents&) const = default;
+  std::string_view text(std::size_t i) const {
+    const std::size_t start = i == 0 ? 0 : ends[i - 1];
+    return std::string_view(texts).substr(start, ends[i] - start);
+  }
 };
 
 // A rectangle of text cells, rows 0 to R-1 and columns 0 to C-1, as both main windows edit it: a current
@@ -46,6 +64,63 @@ class TextGrid {
   // that is not a control code (C0, DEL, C1) and is a code point is appended (there is no caret). Other
   // codes, Enter and Tab among them, change nothing here: each grid moves on by its own rule.
   void edit_current_cell(char32_t code);
+
+  // Undo and redo. What changes between begin_change and end_change is one step: the cells that
+  // changed, or the whole grid when its shape changed, with the selection before and after. Pairs may
+  // nest; the outermost pair makes the step, and a pair that changed nothing makes none. Characters
+  // typed one after another into the same cell make one step.
+  void begin_change(bool typing = false);
+  void end_change();
+  bool can_undo() const { return !undo_.empty(); }
+  bool can_redo() const { return !redo_.empty(); }
+  bool undo();
+  bool redo();
+  // Names the grid's state as far as its steps go: equal revisions mean equal texts (a step undone
+  // and done again keeps its name; a new step gets a new one).
+  std::uint64_t revision() const { return undo_.empty() ? oldest_dropped_ : undo_.back().id; }
+
+  // A change, undoable as one step, for as long as the object lives.
+  class Change {
+   public:
+    explicit Change(TextGrid& grid, bool typing = false) : grid_(grid) { grid_.begin_change(typing); }
+    ~Change() { grid_.end_change(); }
+    Change(const Change&) = delete;
+    Change& operator=(const Change&) = delete;
+
+   private:
+    TextGrid& grid_;
+  };
+
+ protected:
+  // Every grid calls these before it changes a cell's text, and before it moves, adds or drops cells
+  // (the second must be overridden with restore by a grid that does so).
+  void cell_changing(int row, int column);
+  void shape_changing();
+  // Makes the grid hold `contents`, shape included.
+  virtual void restore(const GridContents&) {}
+  GridContents contents() const;
+
+ private:
+  struct CellEdit {
+    int row, column;
+    std::string before, after;
+  };
+  struct Step {
+    std::uint64_t id = 0;
+    std::vector<CellEdit> cells;
+    std::optional<GridContents> before, after;
+    CellPosition current_before, end_before, current_after, end_after;
+    bool typing = false;
+  };
+  void apply(const Step& step, bool forward);
+
+  int change_depth_ = 0;
+  std::optional<Step> open_;
+  std::unordered_map<std::uint64_t, std::size_t> open_cells_;  // cell -> its place in open_->cells
+  std::vector<Step> undo_, redo_;
+  std::uint64_t next_id_ = 1;
+  std::uint64_t oldest_dropped_ = 0;  // the step last dropped for the limit: the state below the oldest
+  bool applying_ = false;
 
  protected:
   struct Block {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace kolbex::entry {
 namespace {
 
@@ -173,6 +177,128 @@ TEST(AnalysisTable, InsertAndRemoveRowsAtTheirLimits) {
   EXPECT_TRUE(two.remove_row(2));
   EXPECT_EQ(two.current(), (CellPosition{1, 3}));
   EXPECT_EQ(two.selection_end(), (CellPosition{1, 5}));
+}
+
+// Every text of the table, for comparing whole states.
+std::vector<std::string> all_texts(const AnalysisTable& t) {
+  std::vector<std::string> texts{std::to_string(t.R()) + "x" + std::to_string(t.C())};
+  for (int r = 0; r < t.R(); ++r)
+    for (int c = 0; c < t.C(); ++c) texts.push_back(t.text(r, c));
+  return texts;
+}
+
+void type_into(AnalysisTable& t, CellPosition cell, std::u32string_view keys) {
+  t.select_block(cell, cell);
+  for (char32_t k : keys) {
+    shell::TextGrid::Change change(t, true);
+    t.type_character(k);
+  }
+}
+
+TEST(AnalysisTableUndo, TypingIntoOneCellIsOneStepAndTheSelectionComesBack) {
+  AnalysisTable t;
+  t.set_text(4, 2, "36");
+  type_into(t, {4, 2}, U".7");
+  type_into(t, {5, 2}, U"41");
+  ASSERT_EQ(t.text(4, 2), "36.7");
+  t.select_block({9, 9}, {10, 10});
+  ASSERT_TRUE(t.undo());  // the "41"
+  EXPECT_EQ(t.text(5, 2), "");
+  EXPECT_EQ(t.text(4, 2), "36.7");
+  EXPECT_EQ(t.current(), (CellPosition{5, 2}));
+  ASSERT_TRUE(t.undo());  // the ".7", typed as two characters
+  EXPECT_EQ(t.text(4, 2), "36");
+  EXPECT_FALSE(t.undo());
+  ASSERT_TRUE(t.redo());
+  EXPECT_EQ(t.text(4, 2), "36.7");
+  ASSERT_TRUE(t.redo());
+  EXPECT_EQ(t.text(5, 2), "41");
+  EXPECT_FALSE(t.redo());
+}
+
+TEST(AnalysisTableUndo, ShapeChangesComeBackWhole) {
+  struct Case {
+    const char* name;
+    void (*change)(AnalysisTable&);
+  };
+  const Case cases[] = {
+      {"insert row", [](AnalysisTable& t) { t.insert_row(2); }},
+      {"remove row", [](AnalysisTable& t) { t.remove_row(1); }},
+      {"clear all",
+       [](AnalysisTable& t) {
+         t.clear();
+         t.capCell();
+       }},
+      // Cells changed before the shape in the same step come back too.
+      {"paste, then lay out",
+       [](AnalysisTable& t) {
+         t.select_block({1, 1}, {2, 3});
+         t.write_clip_text("a\tb\tc\rd\te\tf");
+         t.remove_row(2);
+         t.capCell();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AnalysisTable t;
+    t.set_text(1, 1, "DHZ-pyrope");
+    t.set_text(1, 2, "41.33");
+    t.set_text(2, 2, "36.7");
+    t.set_text(3, 0, "");
+    t.insert_row(4);  // a table some rows off its layout
+    const auto before = all_texts(t);
+    {
+      shell::TextGrid::Change change(t);
+      c.change(t);
+    }
+    const auto after = all_texts(t);
+    ASSERT_NE(after, before);
+    ASSERT_TRUE(t.undo());
+    EXPECT_EQ(all_texts(t), before);
+    ASSERT_TRUE(t.redo());
+    EXPECT_EQ(all_texts(t), after);
+  }
+}
+
+TEST(AnalysisTableUndo, RevisionsTellWhetherTheTextsChanged) {
+  AnalysisTable t;
+  const auto saved = t.revision();
+  {
+    shell::TextGrid::Change nothing(t);
+    t.set_text(1, 2, "");  // the same text: no step
+    t.capCell();           // the same layout: no step
+  }
+  EXPECT_FALSE(t.can_undo());
+  EXPECT_EQ(t.revision(), saved);
+  type_into(t, {1, 2}, U"5");
+  EXPECT_NE(t.revision(), saved);
+  const auto typed = t.revision();
+  t.undo();
+  EXPECT_EQ(t.revision(), saved);
+  t.redo();
+  EXPECT_EQ(t.revision(), typed);
+  // Typing on after a save makes a new state, though it joins the step typed before it.
+  type_into(t, {1, 2}, U"0");
+  EXPECT_NE(t.revision(), typed);
+  // A new change after an undo drops what could have been done again.
+  t.undo();
+  type_into(t, {2, 2}, U"1");
+  EXPECT_FALSE(t.can_redo());
+}
+
+TEST(AnalysisTableUndo, TheOldestStepsGoButTheStateIsNeverTakenForTheFirst) {
+  AnalysisTable t;
+  const auto first = t.revision();
+  for (int i = 0; i < 250; ++i) {
+    shell::TextGrid::Change change(t);
+    t.set_text(1 + i % 300, 2, std::to_string(i));
+  }
+  int undone = 0;
+  while (t.undo()) ++undone;
+  EXPECT_GT(undone, 100);
+  EXPECT_LT(undone, 250);
+  EXPECT_NE(t.revision(), first);  // the table still holds the steps that were dropped
+  EXPECT_EQ(t.text(1, 2), "0");
 }
 
 }  // namespace
