@@ -43,7 +43,7 @@ class ExampleFile : public kolbex::shell::FileDialog {
  public:
   explicit ExampleFile(fs::path path) : path_(std::move(path)) {}
   QString openFileName(QWidget*, const QString&) override { return QString::fromStdString(path_.string()); }
-  QString saveFileName(QWidget*, const QString&) override { return {}; }
+  QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
 
  private:
   fs::path path_;

@@ -80,4 +80,17 @@ bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std:
   return true;
 }
 
+bool open_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                   int* os_error) {
+  std::string bytes;
+  if (!shell::read_file_bytes(path, bytes, error, os_error)) {
+    select_data_block(table);
+    return false;
+  }
+  table.clear();
+  table.capCell();
+  place_data_set(table, bytes);
+  return true;
+}
+
 }  // namespace kolbex::entry

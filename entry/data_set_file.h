@@ -41,4 +41,10 @@ bool read_data_set(AnalysisTable& table, std::istream& in, std::string& error);
 bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
                    int* os_error = nullptr);
 
+// Open File's read: the data set file into an emptied analysis area, laid out as New File leaves it, so
+// that no row of an earlier data set stays below a shorter file. A file that cannot be read leaves every
+// cell as it was; either way the block (1, 1) to (R-1, C-1) is selected.
+bool open_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                   int* os_error = nullptr);
+
 }  // namespace kolbex::entry

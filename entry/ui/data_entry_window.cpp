@@ -28,6 +28,7 @@
 #include "shell/ui/about_window.h"
 #include "shell/ui/garnet_picture.h"
 #include "shell/ui/grid_commands.h"
+#include "shell/ui/grid_view.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
 #include "shell/ui/numbered_toolbar.h"
@@ -115,12 +116,19 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
   f1->setContext(Qt::ApplicationShortcut);
   connect(f1, &QShortcut::activated, this, [] { shell::open_help(); });
 
+  // Undo and Redo are there while the table is shown and has a step to undo or do again.
+  connect(model_.get(), &QAbstractItemModel::modelReset, this, &DataEntryWindow::refreshUndo);
+  connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &DataEntryWindow::refreshUndo);
+  connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &DataEntryWindow::refreshUndo);
+  connect(model_.get(), &QAbstractItemModel::dataChanged, this, &DataEntryWindow::refreshUndo);
+  connect(model_.get(), &QAbstractItemModel::headerDataChanged, this, &DataEntryWindow::refreshUndo);
+
   // The window is created in the start-up state, its table laid out and hidden.
   capCell();
   setTitle(QStringLiteral("Start-up Screen"));
   apply(EntryCommand::created);
   for (auto* picture : pictures_) picture->hide();
-  resize(1100, 700);
+  resize(shell::fitting_window_size(this, QSize(1100, 700)));
 }
 
 DataEntryWindow::~DataEntryWindow() {
@@ -172,6 +180,11 @@ void DataEntryWindow::buildMenus() {
                    &DataEntryWindow::mnuExit);
 
   edit_menu_ = menuBar()->addMenu(QStringLiteral("Edit"));
+  mnuEditUndo_ = entry(edit_menu_, QStringLiteral("Undo"), "mnuEditUndo",
+                       QKeySequence(QStringLiteral("Ctrl+Z")), &DataEntryWindow::mnuEditUndo);
+  mnuEditRedo_ = entry(edit_menu_, QStringLiteral("Redo"), "mnuEditRedo",
+                       QKeySequence(QStringLiteral("Ctrl+Shift+Z")), &DataEntryWindow::mnuEditRedo);
+  edit_menu_->addSeparator();
   mnuClear_ = entry(edit_menu_, QStringLiteral("Clear All"), "mnuClear",
                     QKeySequence(QStringLiteral("Ctrl+A")), &DataEntryWindow::mnuClear);
   mnuDelete_ = entry(edit_menu_, QStringLiteral("Remove Row"), "mnuDelete",
@@ -323,6 +336,24 @@ void DataEntryWindow::apply(EntryCommand command) {
     const Setting setting = command_setting(element, command);
     if (setting != Setting::keep) setElement(element, setting == Setting::on);
   }
+  refreshUndo();
+}
+
+void DataEntryWindow::refreshUndo() {
+  const bool shown = !view_->isHidden();
+  mnuEditUndo_->setEnabled(shown && table_.can_undo());
+  mnuEditRedo_->setEnabled(shown && table_.can_redo());
+}
+
+bool DataEntryWindow::mayReplaceAnalyses() {
+  if (!hasUnsavedChanges()) return true;
+  switch (desktop_.messages.askToSave(
+      this, QStringLiteral("The analyses have changed since they were last saved. Save them?"))) {
+    case shell::MessageBox::Answer::save: return saveAs();
+    case shell::MessageBox::Answer::discard: return true;
+    case shell::MessageBox::Answer::cancel: break;
+  }
+  return false;
 }
 
 QString DataEntryWindow::chooseOpen(const QString& filter) {
@@ -331,25 +362,37 @@ QString DataEntryWindow::chooseOpen(const QString& filter) {
 }
 
 QString DataEntryWindow::chooseSave(const QString& filter) {
-  last_dialog_name_ = desktop_.files.saveFileName(this, filter);
+  last_dialog_name_ = desktop_.files.saveFileName(this, filter, {});
   return last_dialog_name_;
 }
 
 void DataEntryWindow::fileFailed(int os_error, const std::filesystem::path& path) {
-  report_.set(shell::file_failure(os_error, path));
+  report_.set(shell::file_failure(os_error, path), shell::file_failure_details(path, os_error));
 }
 
-// read_data_set into the table, its failure left for the report, and the grid told.
-void DataEntryWindow::readDataSet(const std::filesystem::path& path) {
+// A data set into the table, its failure left for the report, and the grid told. Open File empties the
+// analysis area first, once the file has been read.
+void DataEntryWindow::readDataSet(const std::filesystem::path& path, bool emptied_first) {
   std::string error;
   int os_error = 0;
-  if (!read_data_set(table_, path, error, &os_error)) fileFailed(os_error, path);
+  const bool read = emptied_first ? open_data_set(table_, path, error, &os_error)
+                                  : read_data_set(table_, path, error, &os_error);
+  if (!read) fileFailed(os_error, path);
   model_->tableChanged();
   view_->showTableSelection();
 }
 
 // New File: an empty table of 300 rows, written to "garn.tem".
 void DataEntryWindow::mnuNewFile() {
+  if (!mayReplaceAnalyses()) return;
+  {
+    shell::TextGrid::Change change(table_);
+    newFile();
+  }
+  markSaved();
+}
+
+void DataEntryWindow::newFile() {
   setTitle(QStringLiteral("New  File"));
   mnuClear();
   view_->setMinimumRowHeightTwips(edit_buffer_height);
@@ -367,6 +410,15 @@ void DataEntryWindow::mnuNewFile() {
 // Open File: a chosen data set into the table; a cancelled dialog closes the data set and loads
 // "garn.dat" into the hidden table.
 void DataEntryWindow::mnuOpenFile() {
+  if (!mayReplaceAnalyses()) return;
+  {
+    shell::TextGrid::Change change(table_);
+    openFile();
+  }
+  markSaved();
+}
+
+void DataEntryWindow::openFile() {
   setTitle(QStringLiteral("Open  File"));
   for (QAction* a :
        {mnuEditCut_, mnuEditCopy_, mnuEditPaste_, mnuEditInsertRow_, mnuEditSelectAll_, mnuEditDelete_})
@@ -393,7 +445,7 @@ void DataEntryWindow::mnuOpenFile() {
     setElement(EntryElement::workbook_load_entries, false);
     // A missing "garn.dat" after a cancelled dialog is no failure: that read is simply skipped.
     std::error_code ec;
-    if (named || std::filesystem::exists(path, ec)) readDataSet(path);
+    if (named || std::filesystem::exists(path, ec)) readDataSet(path, true);
   }
   setTitle(QStringLiteral("Data Entry Screen"));
   setElement(EntryElement::toolbar_workbook_load, false);
@@ -401,24 +453,31 @@ void DataEntryWindow::mnuOpenFile() {
 
 // Save As: the table's analysis block to the chosen file, which is replaced only once the whole data set
 // is written.
-void DataEntryWindow::mnuSaveAs() {
+void DataEntryWindow::mnuSaveAs() { saveAs(); }
+
+bool DataEntryWindow::saveAs() {
   setTitle(QStringLiteral("Save As"));
   for (auto* picture : pictures_) picture->show();
   const QString name = chooseSave(save_filter);
   tableShown(true);
   statusBar()->show();
   file_panel_->setText(name);
-  if (name.isEmpty()) return;
+  if (name.isEmpty()) return false;
   std::string error;
   int os_error = 0;
   const std::filesystem::path path = path_of(name);
-  if (!write_data_set(table_, path, error, &os_error)) {
+  const bool saved = write_data_set(table_, path, error, &os_error);
+  if (saved) {
+    markSaved();
+  } else {
     fileFailed(os_error, path);
     // A save that failed must never pass for one that worked: from the menu too, the user is told.
-    if (!toolbar_command_) report_.show(this, shell::file_failure(os_error, path));
+    if (!toolbar_command_)
+      report_.show(this, shell::file_failure(os_error, path), shell::file_failure_details(path, os_error));
   }
   view_->showTableSelection();
   setTitle(QStringLiteral("Data Entry Screen"));
+  return saved;
 }
 
 void DataEntryWindow::mnuClose() {
@@ -428,24 +487,36 @@ void DataEntryWindow::mnuClose() {
 
 void DataEntryWindow::mnuExit() { close(); }
 
+// Every way out (Exit, Ctrl+X, the toolbar, the close box, Exit of the results window) comes here:
+// unsaved analyses are offered for saving first, and Cancel keeps the program running.
 void DataEntryWindow::closeEvent(QCloseEvent* event) {
+  if (!mayReplaceAnalyses()) {
+    event->ignore();
+    return;
+  }
   if (results_) results_->close();
   QMainWindow::closeEvent(event);
   QCoreApplication::quit();
 }
 
 void DataEntryWindow::mnuClear() {
+  shell::TextGrid::Change change(table_);
   table_.clear();
   capCell();
 }
 
 void DataEntryWindow::mnuDelete() {
+  shell::TextGrid::Change change(table_);
   if (model_->removeTableRow(table_.current().row)) view_->showTableSelection();
 }
 
 void DataEntryWindow::mnuEditInsertRow() {
+  shell::TextGrid::Change change(table_);
   if (model_->insertTableRow(table_.current().row)) view_->showTableSelection();
 }
+
+void DataEntryWindow::mnuEditUndo() { editing_.undo(); }
+void DataEntryWindow::mnuEditRedo() { editing_.redo(); }
 
 void DataEntryWindow::mnuEditCopy() { editing_.copy(); }
 void DataEntryWindow::mnuEditCut() { editing_.cut(); }
@@ -476,14 +547,20 @@ void DataEntryWindow::mnuOpen() {
   if (!open_to_calculate_) {
     const QString name = chooseOpen(data_set_filter);
     file_panel_->setText(name);
-    capCell();
-    if (name.isEmpty()) {
-      report_.report(this);
-    } else if (QFileInfo::exists(name)) {
-      readDataSet(path_of(name));
+    {
+      shell::TextGrid::Change change(table_);
+      capCell();
+      if (name.isEmpty()) {
+        report_.report(this);
+      } else if (QFileInfo::exists(name)) {
+        readDataSet(path_of(name), false);
+      }
     }
+    if (!name.isEmpty()) markSaved();
   }
   window.show();
+  window.raise();
+  window.activateWindow();
   const engine::RunOptions options{mnuInputP_->isChecked(), mnuGanguly79_->isChecked()};
   results::run_calculation(table_, run_row_limit, options, window.table(), folder_);
   window.panel(1)->setText(last_dialog_name_);
@@ -494,7 +571,16 @@ void DataEntryWindow::mnuOpen() {
 // The load commands: the shown sheet's 101 x 65 rectangle of a workbook into a new table. A workbook that
 // cannot be read says why, whatever the command was started from.
 void DataEntryWindow::loadWorkbook(const QString& filter, bool stop_when_cancelled) {
-  mnuNewFile();
+  if (!mayReplaceAnalyses()) return;
+  {
+    shell::TextGrid::Change change(table_);
+    loadWorkbookIntoTable(filter, stop_when_cancelled);
+  }
+  markSaved();
+}
+
+void DataEntryWindow::loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled) {
+  newFile();
   setTitle(QStringLiteral("Open Excel File"));
   const QString name = chooseOpen(filter);
   if (name.isEmpty()) mnuClose();
@@ -503,8 +589,9 @@ void DataEntryWindow::loadWorkbook(const QString& filter, bool stop_when_cancell
   if (!name.isEmpty()) {
     read = read_workbook(path_of(name));
     if (read->failure != 0) {
-      report_.set(read->failure);
-      if (!toolbar_command_) report_.show(this, read->failure);
+      const QString details = shell::file_failure_details(path_of(name), read->reason);
+      report_.set(read->failure, details);
+      if (!toolbar_command_) report_.show(this, read->failure, details);
     }
   }
   if (name.isEmpty() && stop_when_cancelled) return;
@@ -525,7 +612,7 @@ void DataEntryWindow::editWorkbook(const char* template_name) {
   const std::filesystem::path path = program_folder_ / template_name;
   std::error_code ec;
   if (std::filesystem::is_regular_file(path, ec))
-    desktop_.opener.open(QUrl::fromLocalFile(QString::fromStdString(path.string())));
+    shell::open_document(desktop_, this, QUrl::fromLocalFile(QString::fromStdString(path.string())));
   else
     report_.set(shell::failure::file_not_found);
   // A cell text in the edit buffer: the report runs at once, as the command has always done.
@@ -536,7 +623,7 @@ void DataEntryWindow::editWorkbook(const char* template_name) {
 void DataEntryWindow::mnu9703e() { editWorkbook("Kolbex.xls"); }
 void DataEntryWindow::mnu07Latere() { editWorkbook("Kolbex.xlsx"); }
 
-void DataEntryWindow::mnuAbout() { shell::show_about(desktop_.opener); }
+void DataEntryWindow::mnuAbout() { shell::show_about(desktop_); }
 
 void DataEntryWindow::mnuHelp() { shell::open_help(); }
 

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -73,6 +74,8 @@ class DataEntryWindow : public QMainWindow {
   void mnuEditPaste();
   void mnuEditDelete();
   void mnuEditSelectAll();
+  void mnuEditUndo();
+  void mnuEditRedo();
   void mnuOpen();      // Calculate
   void mnu9703();      // load a .xls workbook
   void mnu07Later();   // load a .xlsx workbook
@@ -83,6 +86,9 @@ class DataEntryWindow : public QMainWindow {
   void displayNextScreen();  // toolbar 22
   // Toolbar dispatch: clears the failure number, runs the button's command, reports the failure.
   void Toolbar1(int button);
+
+  // Whether the table changed since the last New File, Open File, Save As or load.
+  bool hasUnsavedChanges() const { return table_.revision() != saved_revision_; }
 
  protected:
   // Closing the first window by its frame ends the program, as Exit does.
@@ -95,6 +101,16 @@ class DataEntryWindow : public QMainWindow {
   QAction* entry(QMenu* menu, const QString& caption, const char* name, const QKeySequence& shortcut,
                  void (DataEntryWindow::*handler)());
   void setTitle(const QString& text);
+  // Before a command that replaces or ends the analyses: with unsaved changes the user is asked whether
+  // to save them. False when the user cancelled, or chose Save and the save did not happen.
+  bool mayReplaceAnalyses();
+  void markSaved() { saved_revision_ = table_.revision(); }
+  void refreshUndo();
+  void newFile();
+  void openFile();
+  void loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled);
+  // Save As; true when the data set was written.
+  bool saveAs();
   void capCell();
   void apply(EntryCommand command);
   void setElement(EntryElement element, bool on);
@@ -104,7 +120,7 @@ class DataEntryWindow : public QMainWindow {
   QString chooseOpen(const QString& filter);
   QString chooseSave(const QString& filter);
   void fileFailed(int os_error, const std::filesystem::path& path);
-  void readDataSet(const std::filesystem::path& path);
+  void readDataSet(const std::filesystem::path& path, bool emptied_first);
   void loadWorkbook(const QString& filter, bool stop_when_cancelled);
   void editWorkbook(const char* template_name);
 
@@ -117,8 +133,9 @@ class DataEntryWindow : public QMainWindow {
   shell::ErrorReport report_;
   shell::GridEditing editing_;
   bool toolbar_command_ = false;
-  bool open_to_calculate_ = false;  // the checked mark of "Open File to Calculate"
-  QString last_dialog_name_;        // RunFileName: what the file dialog returned last
+  bool open_to_calculate_ = false;    // the checked mark of "Open File to Calculate"
+  std::uint64_t saved_revision_ = 0;  // the table's revision when it was last saved or loaded
+  QString last_dialog_name_;          // RunFileName: what the file dialog returned last
   QPointer<results::ResultsWindow> results_;
 
   QLabel* title_ = nullptr;
@@ -148,6 +165,8 @@ class DataEntryWindow : public QMainWindow {
   QAction* mnuEditPaste_ = nullptr;
   QAction* mnuEditDelete_ = nullptr;
   QAction* mnuEditSelectAll_ = nullptr;
+  QAction* mnuEditUndo_ = nullptr;
+  QAction* mnuEditRedo_ = nullptr;
   QAction* mnuOpen_ = nullptr;
   QAction* mnuInputP_ = nullptr;
   QAction* mnuGanguly79_ = nullptr;

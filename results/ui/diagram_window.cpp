@@ -1,5 +1,7 @@
 #include "results/ui/diagram_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -79,12 +81,16 @@ DiagramWindow::DiagramWindow(const DiagramCommand& diagram, std::filesystem::pat
     connect(action, &QAction::triggered, this, handler);
     return action;
   };
-  command(QStringLiteral("Export PNG..."),
-          [this] { exportWith(QStringLiteral("PNG image (*.png)|*.png"), &DiagramWindow::exportPng); });
-  command(QStringLiteral("Export SVG..."),
-          [this] { exportWith(QStringLiteral("SVG drawing (*.svg)|*.svg"), &DiagramWindow::exportSvg); });
-  command(QStringLiteral("Export PDF..."),
-          [this] { exportWith(QStringLiteral("PDF document (*.pdf)|*.pdf"), &DiagramWindow::exportPdf); });
+  command(QStringLiteral("Export PNG..."), [this] {
+    exportWith(QStringLiteral("PNG image (*.png)|*.png"), QStringLiteral("png"), &DiagramWindow::exportPng);
+  });
+  command(QStringLiteral("Export SVG..."), [this] {
+    exportWith(QStringLiteral("SVG drawing (*.svg)|*.svg"), QStringLiteral("svg"), &DiagramWindow::exportSvg);
+  });
+  command(QStringLiteral("Export PDF..."), [this] {
+    exportWith(QStringLiteral("PDF document (*.pdf)|*.pdf"), QStringLiteral("pdf"),
+               &DiagramWindow::exportPdf);
+  });
   command(QStringLiteral("Copy Image"), [this] { copyImage(); });
   command(QStringLiteral("Print..."), [this] { print(); });
   file->addSeparator();
@@ -95,10 +101,21 @@ DiagramWindow::DiagramWindow(const DiagramCommand& diagram, std::filesystem::pat
 
 void DiagramWindow::reload() { view_->setData(read_diagram_data(folder_, diagram_)); }
 
-void DiagramWindow::exportWith(const QString& filter, bool (DiagramWindow::*write)(const QString&)) {
-  const QString name = desktop_.files.saveFileName(this, filter);
-  if (!name.isEmpty() && !(this->*write)(name))
-    desktop_.messages.show(this, QStringLiteral("The diagram could not be written to ") + name);
+void DiagramWindow::exportWith(const QString& filter, const QString& extension,
+                               bool (DiagramWindow::*write)(const QString&)) {
+  const QString suggested = QDir(QString::fromStdString(folder_.string()))
+                                .filePath(diagram_file_stem(diagram_) + QLatin1Char('.') + extension);
+  QString name = desktop_.files.saveFileName(this, filter, suggested);
+  if (name.isEmpty()) return;
+  if (QFileInfo(name).suffix().isEmpty()) name += QLatin1Char('.') + extension;
+  if (!(this->*write)(name)) {
+    const QFileInfo where(name);
+    const QString reason = !where.dir().exists() ? QStringLiteral("the folder does not exist")
+                           : !QFileInfo(where.absolutePath()).isWritable()
+                               ? QStringLiteral("the folder cannot be written to")
+                               : QStringLiteral("the file cannot be written");
+    desktop_.messages.show(this, QStringLiteral("The diagram could not be written to ") + name, reason);
+  }
 }
 
 QImage DiagramWindow::image(QSize size) const { return diagram_image(diagram_, view_->data(), size); }

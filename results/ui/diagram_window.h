@@ -58,7 +58,10 @@ class DiagramWindow : public QMainWindow {
   QImage image(QSize size) const;
 
  private:
-  void exportWith(const QString& filter, bool (DiagramWindow::*write)(const QString&));
+  // The export dialog suggests "<template>.<extension>" in the working folder; a name typed without an
+  // extension gets it.
+  void exportWith(const QString& filter, const QString& extension,
+                  bool (DiagramWindow::*write)(const QString&));
 
   const DiagramCommand& diagram_;
   std::filesystem::path folder_;

@@ -21,6 +21,7 @@
 #include "shell/failure.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/grid_commands.h"
+#include "shell/ui/grid_view.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/icons.h"
 #include "shell/ui/numbered_toolbar.h"
@@ -58,6 +59,7 @@ ResultsWindow::ResultsWindow(QWidget* previous, shell::Desktop& desktop, std::fi
   layout->addWidget(subtitle_);
   view_ = new shell::TextGridView(*model_, central);
   view_->setObjectName(QStringLiteral("resultsTable"));
+  view_->setRowHeaderResizable(true);  // sample names can be long
   layout->addWidget(view_, 1);
   setCentralWidget(central);
   connect(view_, &shell::TextGridView::popupRequested, this, [this](QPoint at) {
@@ -73,7 +75,12 @@ ResultsWindow::ResultsWindow(QWidget* previous, shell::Desktop& desktop, std::fi
   buildMenus();
   buildToolbar();
   layOutResultsTable();
-  resize(1000, 600);
+  connect(model_.get(), &QAbstractItemModel::modelReset, this, &ResultsWindow::refreshUndo);
+  connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &ResultsWindow::refreshUndo);
+  connect(model_.get(), &QAbstractItemModel::dataChanged, this, &ResultsWindow::refreshUndo);
+  connect(model_.get(), &QAbstractItemModel::headerDataChanged, this, &ResultsWindow::refreshUndo);
+  refreshUndo();
+  resize(shell::fitting_window_size(this, QSize(1000, 600)));
 }
 
 ResultsWindow::~ResultsWindow() { view_->setModel(nullptr); }
@@ -89,6 +96,9 @@ void ResultsWindow::buildMenus() {
   };
   edit_menu_ = menuBar()->addMenu(QStringLiteral("Edit"));
   edit_menu_->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+  undo_ = entry(edit_menu_, QStringLiteral("Undo"), "mnuEditUndo", "Ctrl+Z", &ResultsWindow::mnuEditUndo);
+  redo_ =
+      entry(edit_menu_, QStringLiteral("Redo"), "mnuEditRedo", "Ctrl+Shift+Z", &ResultsWindow::mnuEditRedo);
   edit_menu_->addSeparator();
   entry(edit_menu_, QStringLiteral("Cut"), "mnuEditCut", "Ctrl+C", &ResultsWindow::mnuEditCut);
   entry(edit_menu_, QStringLiteral("Copy"), "mnuEditCopy", "Ctrl+Y", &ResultsWindow::mnuEditCopy);
@@ -170,9 +180,9 @@ QString ResultsWindow::subtitleText() const { return subtitle_->text(); }
 
 void ResultsWindow::showAppendedRows() { model_->rowsAppended(); }
 
-void ResultsWindow::failed(int failure_number) {
-  report_.set(failure_number);
-  if (!toolbar_command_) report_.show(this, failure_number);
+void ResultsWindow::failed(int failure_number, const QString& details) {
+  report_.set(failure_number, details);
+  if (!toolbar_command_) report_.show(this, failure_number, details);
 }
 
 void ResultsWindow::mnuEditCopy() { editing_.copy(); }
@@ -181,6 +191,14 @@ void ResultsWindow::mnuEditDelete() { editing_.erase(); }
 void ResultsWindow::mnuEditPaste() { editing_.paste(); }
 
 // Select All takes the whole table, the column-number row and the sample column included.
+void ResultsWindow::mnuEditUndo() { editing_.undo(); }
+void ResultsWindow::mnuEditRedo() { editing_.redo(); }
+
+void ResultsWindow::refreshUndo() {
+  undo_->setEnabled(table_.can_undo());
+  redo_->setEnabled(table_.can_redo());
+}
+
 void ResultsWindow::mnuEditSelectAll() {
   view_->hide();
   table_.select_block({0, 0}, {table_.R() - 1, table_.C() - 1});
@@ -189,8 +207,10 @@ void ResultsWindow::mnuEditSelectAll() {
   view_->show();
 }
 
-// Exit ends the program at once, asking nothing and saving nothing.
+// Exit ends the program; the data entry window first offers to save unsaved analyses, and Cancel there
+// keeps everything open.
 void ResultsWindow::mnuExit() {
+  if (previous_ && !previous_->close()) return;
   QApplication::closeAllWindows();
   QCoreApplication::quit();
 }
@@ -219,7 +239,14 @@ void ResultsWindow::sendResultsToWorkbook(bool with_notice) {
     subtitle_->setText(subtitle);
     title_->setText(QStringLiteral("Calculation Screen"));
   }
-  if (!sent) failed(shell::file_failure(os_error, workbook_));  // never to pass for a send that worked
+  if (!sent) {
+    // never to pass for a send that worked
+    failed(shell::file_failure(os_error, workbook_), os_error != 0
+                                                         ? shell::file_failure_details(workbook_, os_error)
+                                                         : shell::file_failure_details(workbook_, error));
+    return;
+  }
+  statusBar()->showMessage(QStringLiteral("Results sent to ") + QString::fromStdString(workbook_.string()));
 }
 
 void ResultsWindow::mnuSEF() { sendResultsToWorkbook(false); }
@@ -228,16 +255,16 @@ void ResultsWindow::mnuSEF() { sendResultsToWorkbook(false); }
 void ResultsWindow::mnuOEF() {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(workbook_, ec)) {
-    failed(shell::failure::object_required);
+    failed(shell::failure::object_required, shell::file_failure_details(workbook_, "not sent yet"));
     return;
   }
-  desktop_.opener.open(QUrl::fromLocalFile(QString::fromStdString(workbook_.string())));
+  shell::open_document(desktop_, this, QUrl::fromLocalFile(QString::fromStdString(workbook_.string())));
 }
 
 // close_results_workbook: there is no spreadsheet application to quit; the window is unloaded.
 void ResultsWindow::mnuEOX() { close(); }
 
-void ResultsWindow::mnuAbaout() { shell::show_about(desktop_.opener); }
+void ResultsWindow::mnuAbaout() { shell::show_about(desktop_); }
 
 void ResultsWindow::mnuHelp() { shell::open_help(); }
 
@@ -253,7 +280,8 @@ void ResultsWindow::displayPreviousScreen() {
 void ResultsWindow::openDiagramTemplate(const QString& template_name) {
   const DiagramCommand* diagram = diagram_for_template(template_name.toStdString());
   if (!diagram) {
-    desktop_.opener.open(
+    shell::open_document(
+        desktop_, this,
         QUrl::fromLocalFile(QDir(QString::fromStdString(folder_.string())).filePath(template_name)));
     return;
   }
@@ -280,7 +308,7 @@ void ResultsWindow::chooseAndOpenTemplate() {
   if (diagram_for_template(file.toStdString()))
     openDiagramTemplate(file);
   else
-    desktop_.opener.open(QUrl::fromLocalFile(name));
+    shell::open_document(desktop_, this, QUrl::fromLocalFile(name));
 }
 
 void ResultsWindow::Toolbar1(int button) {

@@ -64,6 +64,8 @@ class ResultsWindow : public QMainWindow {
   void mnuEditPaste();
   void mnuEditDelete();
   void mnuEditSelectAll();
+  void mnuEditUndo();
+  void mnuEditRedo();
   void mnuExit();
   void mnuSEF();  // send the results to the workbook, without the wait notice
   void mnuOEF();  // show the workbook
@@ -86,7 +88,8 @@ class ResultsWindow : public QMainWindow {
   void sendResultsToWorkbook(bool with_notice);
   // A failure the menu route would otherwise pass over in silence: shown at once, or after the toolbar
   // command by its report.
-  void failed(int failure_number);
+  void failed(int failure_number, const QString& details);
+  void refreshUndo();
 
   QPointer<QWidget> previous_;
   shell::Desktop& desktop_;
@@ -103,6 +106,8 @@ class ResultsWindow : public QMainWindow {
   QProgressBar* progress_ = nullptr;
   std::array<QLabel*, 3> panels_{};
   QMenu* edit_menu_ = nullptr;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   QToolBar* toolbar_bar_ = nullptr;
   std::vector<QAction*> toolbar_;                     // by button number - 1
   QHash<QString, QPointer<DiagramWindow>> diagrams_;  // the open diagram windows by template name

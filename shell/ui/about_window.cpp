@@ -42,8 +42,7 @@ CitationWindow::CitationWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addLayout(column);
 }
 
-AboutWindow::AboutWindow(DocumentOpener& opener, QWidget* parent)
-    : QWidget(parent, Qt::Window), opener_(opener) {
+AboutWindow::AboutWindow(Desktop desktop, QWidget* parent) : QWidget(parent, Qt::Window), desktop_(desktop) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("A b o u t"));
   auto* layout = new QHBoxLayout(this);
@@ -93,9 +92,10 @@ AboutWindow::AboutWindow(DocumentOpener& opener, QWidget* parent)
     citation_ = new CitationWindow;
     citation_->show();
   });
-  connect(e_mail_, &QPushButton::clicked, this,
-          [this] { opener_.open(mailLink(QDateTime::currentDateTime())); });  // write_to_authors
-  connect(close_, &QPushButton::clicked, this, &QWidget::close);              // close_about
+  connect(e_mail_, &QPushButton::clicked, this, [this] {
+    open_document(desktop_, this, mailLink(QDateTime::currentDateTime()));
+  });                                                             // write_to_authors
+  connect(close_, &QPushButton::clicked, this, &QWidget::close);  // close_about
 }
 
 QUrl AboutWindow::mailLink(const QDateTime& now) {
@@ -111,9 +111,9 @@ QUrl AboutWindow::mailLink(const QDateTime& now) {
   return url;
 }
 
-AboutWindow& show_about(DocumentOpener& opener) {
+AboutWindow& show_about(Desktop& desktop) {
   static QPointer<AboutWindow> about;
-  if (!about) about = new AboutWindow(opener);
+  if (!about) about = new AboutWindow(desktop);
   about->show();
   about->raise();
   about->activateWindow();

@@ -24,7 +24,7 @@ class CitationWindow : public QWidget {
 class AboutWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit AboutWindow(DocumentOpener& opener, QWidget* parent = nullptr);
+  explicit AboutWindow(Desktop desktop, QWidget* parent = nullptr);
 
   QPushButton* publishedIn() const { return published_in_; }
   QPushButton* eMail() const { return e_mail_; }
@@ -35,7 +35,7 @@ class AboutWindow : public QWidget {
   static QUrl mailLink(const QDateTime& now);
 
  private:
-  DocumentOpener& opener_;
+  Desktop desktop_;
   QPushButton* published_in_;
   QPushButton* e_mail_;
   QPushButton* close_;
@@ -43,6 +43,6 @@ class AboutWindow : public QWidget {
 };
 
 // show_about: the one About window of the program, created when first needed and brought forward.
-AboutWindow& show_about(DocumentOpener& opener);
+AboutWindow& show_about(Desktop& desktop);
 
 }  // namespace kolbex::shell

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <filesystem>
+
 #include "shell/error_messages.h"
 #include "shell/ui/desktop.h"
 
@@ -8,27 +12,40 @@ class QWidget;
 namespace kolbex::shell {
 
 // A window's current failure number and its report. A toolbar command clears the number when it starts
-// and reports it when it ends; a failing operation sets it (the first failure of a command is kept).
+// and reports it when it ends; a failing operation sets it (the first failure of a command is kept),
+// with the details of what failed: the file and the reason.
 class ErrorReport {
  public:
   ErrorReport(ReportingWindow window, MessageBox& messages) : window_(window), messages_(messages) {}
 
-  void clear() { failure_ = 0; }
-  void set(int failure_number) {
-    if (failure_ == 0) failure_ = failure_number;
+  void clear() {
+    failure_ = 0;
+    details_.clear();
+  }
+  void set(int failure_number, const QString& details = {}) {
+    if (failure_ != 0 || failure_number == 0) return;
+    failure_ = failure_number;
+    details_ = details;
   }
   int failure() const { return failure_; }
+  const QString& details() const { return details_; }
 
-  // report_error: shows the window's message for the current failure number, if its table has one.
-  // The number stays as it is.
-  void report(QWidget* parent) const { show(parent, failure_); }
+  // report_error: shows the window's message for the current failure number, if its table has one, the
+  // details under it. The number stays as it is.
+  void report(QWidget* parent) const { show(parent, failure_, details_); }
   // Shows the window's message for a given failure number, if its table has one.
-  void show(QWidget* parent, int failure_number) const;
+  void show(QWidget* parent, int failure_number, const QString& details = {}) const;
 
  private:
   ReportingWindow window_;
   MessageBox& messages_;
   int failure_ = 0;
+  QString details_;
 };
+
+// The details of a failed file operation: the file, and the system's reason for the error number.
+QString file_failure_details(const std::filesystem::path& path, int error_number);
+// The details of a failure with a reason of the program's own.
+QString file_failure_details(const std::filesystem::path& path, const std::string& reason);
 
 }  // namespace kolbex::shell

@@ -25,17 +25,23 @@ class GridEditing {
       : model_(model), clipboard_(clipboard), report_(report) {}
   void copy() { report_.set(copy_selected_block(model_.grid(), clipboard_)); }
   void cut() {
+    TextGrid::Change change(model_.grid());
     report_.set(cut_selected_block(model_.grid(), clipboard_));
     model_.tableChanged();
   }
   void paste() {
+    TextGrid::Change change(model_.grid());
     report_.set(paste_into_selected_block(model_.grid(), clipboard_));
     model_.tableChanged();
   }
   void erase() {
+    TextGrid::Change change(model_.grid());
     model_.grid().clear_selected_block();
     model_.tableChanged();
   }
+  // Undo and Redo of the grid's last change, the selection put back where it was.
+  bool undo() { return model_.undo(); }
+  bool redo() { return model_.redo(); }
 
  private:
   TextGridModel& model_;

@@ -2,9 +2,16 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QStyleOptionHeader>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace kolbex::shell {
 
@@ -29,6 +36,9 @@ GridView::GridView(QWidget* parent) : QTableView(parent) {
   verticalHeader()->setHighlightSections(false);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   setWordWrap(false);
+  verticalHeader()->viewport()->installEventFilter(this);
+  verticalHeader()->viewport()->setMouseTracking(true);
+  horizontalHeader()->viewport()->installEventFilter(this);
   corner_ = findChild<QAbstractButton*>();
   if (corner_) {
     corner_->installEventFilter(this);
@@ -55,7 +65,99 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
     style()->drawControl(QStyle::CE_Header, &option, &painter, corner_);
     return true;
   }
+  const bool rows = watched == verticalHeader()->viewport(),
+             columns = watched == horizontalHeader()->viewport();
+  if ((rows || columns) && event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = clippedText(rows ? 2 : 1, help->pos());
+    if (text.isEmpty())
+      QToolTip::hideText();
+    else
+      QToolTip::showText(help->globalPos(), text, static_cast<QWidget*>(watched));
+    return true;
+  }
+  if (rows && row_header_resizable_) {
+    auto* header = verticalHeader();
+    switch (event->type()) {
+      case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && rowHeaderEdge(mouse->position().toPoint())) {
+          resize_from_ = mouse->globalPosition().toPoint().x();
+          resize_width_ = header->width();
+          return true;
+        }
+        break;
+      }
+      case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (resize_from_ >= 0) {
+          const int width = resize_width_ + mouse->globalPosition().toPoint().x() - resize_from_;
+          header->setFixedWidth(std::clamp(width, pixels(300), std::max(pixels(300), this->width() - 40)));
+          return true;
+        }
+        header->viewport()->setCursor(rowHeaderEdge(mouse->position().toPoint()) ? Qt::SplitHCursor
+                                                                                 : Qt::ArrowCursor);
+        break;
+      }
+      case QEvent::MouseButtonRelease:
+        if (resize_from_ >= 0) {
+          resize_from_ = -1;
+          return true;
+        }
+        break;
+      default: break;
+    }
+  }
   return QTableView::eventFilter(watched, event);
+}
+
+bool GridView::rowHeaderEdge(QPoint position) const {
+  return position.x() >= verticalHeader()->viewport()->width() - 5;
+}
+
+QString GridView::clippedText(int header, QPoint position) const {
+  if (!model()) return {};
+  QString text;
+  int room = 0;
+  QFont font = this->font();
+  if (header == 0) {
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid()) return {};
+    text = index.data(Qt::DisplayRole).toString();
+    room = visualRect(index).width();
+  } else {
+    const QHeaderView* view = header == 1 ? horizontalHeader() : verticalHeader();
+    const int section = view->logicalIndexAt(header == 1 ? position.x() : position.y());
+    if (section < 0) return {};
+    text = model()->headerData(section, header == 1 ? Qt::Horizontal : Qt::Vertical).toString();
+    room = header == 1 ? view->sectionSize(section) : view->width();
+    font = view->font();
+  }
+  // The cell's margins take a few pixels on either side.
+  const int needed = QFontMetrics(font).horizontalAdvance(text) +
+                     2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+  return needed > room ? text : QString();
+}
+
+bool GridView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = clippedText(0, help->pos());
+    if (text.isEmpty())
+      QToolTip::hideText();
+    else
+      QToolTip::showText(help->globalPos(), text, viewport());
+    return true;
+  }
+  return QTableView::viewportEvent(event);
+}
+
+QSize fitting_window_size(const QWidget* window, QSize preferred) {
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return preferred;
+  // Room for the frame and title bar the window manager adds.
+  const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+  return preferred.boundedTo(room.expandedTo(QSize(320, 240)));
 }
 
 int GridView::pixels(int twips) const { return static_cast<int>(twips * logicalDpiX() / 1440.0 + 0.5); }

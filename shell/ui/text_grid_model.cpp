@@ -43,6 +43,20 @@ void TextGridModel::tableChanged() {
   if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
+bool TextGridModel::undo() {
+  if (!grid_.undo()) return false;
+  tableChanged();
+  emit selectionRestored();
+  return true;
+}
+
+bool TextGridModel::redo() {
+  if (!grid_.redo()) return false;
+  tableChanged();
+  emit selectionRestored();
+  return true;
+}
+
 void TextGridModel::rowsAppended() {
   if (grid_.R() <= known_rows_) return;
   beginInsertRows({}, known_rows_ - 1, grid_.R() - 2);

@@ -32,6 +32,13 @@ class TextGridModel : public QAbstractTableModel {
   void tableChanged();
   // Rows were added at the end of the grid.
   void rowsAppended();
+  // The grid's last change undone or done again; the views are told and show the selection it had.
+  bool undo();
+  bool redo();
+
+ signals:
+  // After an undo or redo: the views show the grid's selection.
+  void selectionRestored();
 
  protected:
   // The grid's shape the views know; the derived models change it inside begin/end calls of their own.

@@ -12,6 +12,7 @@ TextGridView::TextGridView(TextGridModel& model, QWidget* parent) : GridView(par
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { takeGridSelection(); });
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { takeGridSelection(); });
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] { showTableSelection(); });
+  connect(&model_, &TextGridModel::selectionRestored, this, [this] { showTableSelection(); });
 }
 
 void TextGridView::takeGridSelection() {
@@ -58,6 +59,7 @@ void TextGridView::showTableSelection() {
 
 void TextGridView::type(char32_t code) {
   const CellPosition before = model_.grid().current();
+  TextGrid::Change change(model_.grid(), true);
   model_.typeCharacter(code);
   if (model_.grid().current() == before)
     model_.cellChanged(before);
@@ -104,7 +106,22 @@ void TextGridView::focusInEvent(QFocusEvent* event) {
 }
 
 void TextGridView::mousePressEvent(QMouseEvent* event) {
-  // The grid's own selection handling first, but a right press keeps the selection for the menu.
+  // The grid's own selection handling first, but a right press keeps the selection for the menu. A
+  // plain left press inside the selected block would leave the current cell where it was until the
+  // release (the view waits to see whether a drag starts), so the edit buffer would take the old cell's
+  // text and the click would write it into the pressed cell: the press itself makes the pressed cell
+  // current and the only one selected. A drag then still selects from it.
+  if (event->button() == Qt::LeftButton &&
+      !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid()) {
+      // Without scrolling, as the view's own press does: the release must land on the same cell.
+      const bool auto_scroll = hasAutoScroll();
+      setAutoScroll(false);
+      selectionModel()->setCurrentIndex(pressed, QItemSelectionModel::ClearAndSelect);
+      setAutoScroll(auto_scroll);
+    }
+  }
   if (event->button() != Qt::RightButton) QTableView::mousePressEvent(event);
   const CellPosition current = model_.grid().current();
   edit_buffer_ = std::string(model_.grid().cell_text(current.row, current.column));
@@ -117,6 +134,7 @@ void TextGridView::mouseReleaseEvent(QMouseEvent* event) {
   // A click: the current cell takes the edit buffer's text (the text it was pressed with).
   const CellPosition current = model_.grid().current();
   if (model_.grid().cell_text(current.row, current.column) != edit_buffer_) {
+    TextGrid::Change change(model_.grid());
     model_.grid().set_cell_text(current.row, current.column, edit_buffer_);
     model_.cellChanged(current);
   }

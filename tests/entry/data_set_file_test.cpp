@@ -222,4 +222,31 @@ TEST(DataSetFile, EndlessDeviceIsRefused) {
 }
 
 }  // namespace
+
+// Open File empties the analysis area before it places a file: a shorter data set leaves no row of the
+// one before it, and a file that cannot be read leaves the table as it was.
+TEST(DataSetFile, OpenFilePlacesTheDataSetIntoAnEmptiedTable) {
+  test::TempFolder folder("kolbex-open");
+  AnalysisTable t;
+  for (int r = 1; r <= 5; ++r) t.set_text(r, 1, "old " + std::to_string(r));
+  t.set_text(300, 64, "12");
+  std::string error;
+  const auto shorter = folder.path() / "two.gsg";
+  ASSERT_TRUE(write_file_replacing(shorter, "\"new 1\t40\rnew 2\t41\"\r\n", error)) << error;
+  ASSERT_TRUE(open_data_set(t, shorter, error)) << error;
+  EXPECT_EQ(t.text(1, 1), "new 1");
+  EXPECT_EQ(t.text(2, 2), "41");
+  for (int r = 3; r <= 5; ++r) EXPECT_EQ(t.text(r, 1), "") << r;
+  EXPECT_EQ(t.text(300, 64), "");
+  EXPECT_EQ(t.text(3, 0), "3");
+  EXPECT_EQ(t.R(), 301);
+
+  t.set_text(4, 1, "typed");
+  int os_error = 0;
+  EXPECT_FALSE(open_data_set(t, folder.path() / "missing.gsg", error, &os_error));
+  EXPECT_EQ(os_error, ENOENT);
+  EXPECT_EQ(t.text(1, 1), "new 1");
+  EXPECT_EQ(t.text(4, 1), "typed");
+}
+
 }  // namespace kolbex::entry
