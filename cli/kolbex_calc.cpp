@@ -34,7 +34,8 @@ namespace {
 
 constexpr std::string_view usage =
     "usage: kolbex-calc [--input-pressure] [--ganguly] [--results FILE] [--workbook FILE] [--diagrams DIR]\n"
-    "                   INPUT...\n"
+    "                   [--plots DIR] INPUT...\n"
+    "       kolbex-calc --help\n"
     "\n"
     "Recalculates garnet analyses into formulas, allocates the sites, classifies them (Grew et al. 2013),\n"
     "estimates Fe2+-Mg exchange temperatures with thirty garnet-biotite, garnet-clinopyroxene and\n"
@@ -48,8 +49,10 @@ constexpr std::string_view usage =
     "                     to BM); each INPUT is one run\n"
     "  --results FILE     write the results table to FILE (default: standard output)\n"
     "  --workbook FILE    also write the results table as a workbook (.xlsx), numbers as numbers\n"
-    "  --diagrams DIR     the folder for the diagram data files (default: the current folder)\n"
+    "  --diagrams DIR     the folder for the diagram data files (default: the current folder; created\n"
+    "                     when missing)\n"
     "  --plots DIR        draw the seventeen diagrams of the last run into DIR as SVG and PNG files\n"
+    "                     (created when missing)\n"
     "  --input-pressure   TT76 and TFS78 use the entered garnet-biotite pressure\n"
     "  --ganguly          use Ganguly's (1979) garnet-clinopyroxene form of TG79 (T =< 1060 oC)\n"
     "  --help             show this text\n";
@@ -109,6 +112,27 @@ bool writable_folder(const fs::path& path, std::string& why) {
     why = "cannot be written (no permission)";
   else
     return true;
+  return false;
+}
+
+// An output folder: an existing one that can be written to, or a missing one, which `make_folder` creates
+// once every other check has passed. A path that exists and is not a folder is refused.
+bool usable_folder(const fs::path& path, std::string& why) {
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return true;
+  if (!fs::is_directory(path, ec)) {
+    why = "exists and is not a folder";
+    return false;
+  }
+  return writable_folder(path, why);
+}
+
+bool make_folder(const fs::path& path, std::string& why) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return true;
+  fs::create_directories(path, ec);
+  if (!ec) return true;
+  why = "cannot be created (" + ec.message() + ")";
   return false;
 }
 
@@ -182,14 +206,17 @@ int parse(int argc, char** argv, Arguments& args) {
     return fail("--results " + args.results.string() + ": " + why);
   if (!args.workbook.empty() && !writable_file(args.workbook, why))
     return fail("--workbook " + args.workbook.string() + ": " + why);
-  if (!writable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
+  if (!usable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
   if (!args.plots.empty()) {
 #ifdef KOLBEX_PLOTS
-    if (!writable_folder(args.plots, why)) return fail("--plots " + args.plots.string() + ": " + why);
+    if (!usable_folder(args.plots, why)) return fail("--plots " + args.plots.string() + ": " + why);
 #else
     return fail("--plots: this kolbex-calc was built without the diagrams (no Qt)");
 #endif
   }
+  if (!make_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
+  if (!args.plots.empty() && !make_folder(args.plots, why))
+    return fail("--plots " + args.plots.string() + ": " + why);
   return 0;
 }
 

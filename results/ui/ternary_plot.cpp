@@ -4,6 +4,7 @@
 #include "shell/ui/qt_text.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,6 +32,13 @@ QColor ramp(double t) {
   return QColor::fromHsvF(static_cast<float>(0.66 * (1 - t)), 0.85f, 0.85f);
 }
 
+// The plot's fonts are sized in device pixels, so that text keeps its proportion to the triangle on the
+// screen, in an image, an SVG (72 dpi) and a 300 dpi PDF alike. `pixels` is a size for a 96 dpi screen.
+QFont plot_font(const QPainter& p, double pixels, bool bold = false) {
+  const int dpi = p.device() ? p.device()->logicalDpiY() : 96;
+  return narrow_font(pixels * 72.0 / (dpi > 0 ? dpi : 96), bold);
+}
+
 QString apex_short(std::string_view apex) {
   const QString text = shell::qt_text(apex);
   const qsizetype bracket = text.indexOf(QStringLiteral(" ("));
@@ -46,41 +54,61 @@ QString diagram_file_stem(const DiagramCommand& diagram) {
 }
 
 void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagram, const DiagramData& data,
-                   std::vector<QPointF>* positions) {
+                   std::vector<QPointF>* positions, std::vector<QRectF>* text_boxes) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.fillRect(area, Qt::white);
   const double unit = std::min(area.width(), area.height()) / 100.0;  // sizes follow the area
+  const auto font = [&](double size, bool bold = false) { return plot_font(p, size * 4 / 3, bold); };
+  if (text_boxes) text_boxes->clear();
+
+  // Every text goes through `draw`, which notes where the text really landed.
+  const auto draw = [&](const QRectF& rect, int flags, const QString& text) {
+    p.drawText(rect, flags, text);
+    if (text_boxes) text_boxes->push_back(p.boundingRect(rect, flags, text));
+  };
+  // A label centred on `x` with its top at `y`, kept between `left` and `right`: the font shrinks until the
+  // label fits that width, and the label moves sideways rather than past either end. Returns its height.
+  const auto label = [&](const QString& text, QFont f, double x, double y, double left, double right) {
+    const double room = right - left;
+    double width = QFontMetricsF(f, p.device()).horizontalAdvance(text) + 1;
+    for (int k = 0; k < 8 && width > room && f.pointSizeF() > 1; ++k) {
+      f.setPointSizeF(std::max(1.0, f.pointSizeF() * room / width * 0.97));
+      width = QFontMetricsF(f, p.device()).horizontalAdvance(text) + 1;
+    }
+    const QFontMetricsF metrics(f, p.device());
+    const QString shown = width > room ? metrics.elidedText(text, Qt::ElideRight, room - 1) : text;
+    width = std::min(width, room);
+    p.setFont(f);
+    draw(QRectF(std::clamp(x - width / 2, left, right - width), y, width, metrics.height()), Qt::AlignCenter,
+         shown);
+    return metrics.height();
+  };
+  const double inner_left = area.left() + unit, inner_right = area.right() - unit, cx = area.center().x();
 
   // Title, reference and subtitle.
   double y = area.top() + 2 * unit;
-  const auto line = [&](const QString& text, const QFont& font) {
-    p.setFont(font);
-    const double h = p.fontMetrics().height();
+  const auto line = [&](const QString& text, const QFont& f) {
     p.setPen(Qt::black);
-    p.drawText(QRectF(area.left(), y, area.width(), h), Qt::AlignHCenter | Qt::AlignTop, text);
-    y += h;
+    y += label(text, f, cx, y, inner_left, inner_right);
   };
-  line(shell::qt_text(diagram.caption), narrow_font(std::max(6.0, 2.6 * unit), true));
-  line(shell::qt_text(diagram.reference), narrow_font(std::max(5.0, 1.9 * unit)));
-  if (!diagram.subtitle.empty())
-    line(shell::qt_text(diagram.subtitle), narrow_font(std::max(5.0, 1.9 * unit)));
+  line(shell::qt_text(diagram.caption), font(std::max(6.0, 2.6 * unit), true));
+  line(shell::qt_text(diagram.reference), font(std::max(5.0, 1.9 * unit)));
+  if (!diagram.subtitle.empty()) line(shell::qt_text(diagram.subtitle), font(std::max(5.0, 1.9 * unit)));
 
   // The triangle fills what is left, with room for the apex labels, the tick labels and the count.
-  const QFont label_font = narrow_font(std::max(5.0, 2.0 * unit));
-  const QFont tick_font = narrow_font(std::max(4.0, 1.5 * unit));
+  const QFont label_font = font(std::max(5.0, 2.0 * unit));
+  const QFont tick_font = font(std::max(4.0, 1.5 * unit));
   p.setFont(label_font);
-  const double label_h = p.fontMetrics().height();
+  const double label_h = QFontMetricsF(label_font, p.device()).height();
   const double top = y + label_h + 2 * unit, bottom = area.bottom() - 2.2 * label_h - 3 * unit;
   const double height = std::max(10.0, bottom - top);
   const double side = std::min(height * 2 / std::sqrt(3.0), area.width() - 16 * unit);
   const double h = side * std::sqrt(3.0) / 2;
-  const double cx = area.center().x();
   const Triangle t{{cx, top}, {cx - side / 2, top + h}, {cx + side / 2, top + h}};
 
   // Fields first, under the grid and points.
   if (diagram.fields == DiagramFields::mange_morton_2007) {
-    p.setFont(label_font);
     for (const FieldPolygon& field : mange_morton_fields()) {
       QPolygonF polygon;
       QPointF centre;
@@ -94,14 +122,14 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
       p.setBrush(QColor(200, 205, 240, 90));
       p.drawPolygon(polygon);
       p.setPen(QColor(40, 40, 120));
-      p.drawText(QRectF(centre.x() - 10 * unit, centre.y() - label_h / 2, 20 * unit, label_h),
-                 Qt::AlignCenter, shell::qt_text(field.name));
+      label(shell::qt_text(field.name), label_font, centre.x(), centre.y() - label_h / 2, inner_left,
+            inner_right);
     }
   }
 
   // The 10 % grid and its tick labels.
   p.setFont(tick_font);
-  const double tick_h = p.fontMetrics().height();
+  const double tick_h = QFontMetricsF(tick_font, p.device()).height();
   for (int k = 1; k <= 9; ++k) {
     const double f = k / 10.0;
     p.setPen(QPen(QColor(215, 215, 215), 0.15 * unit));
@@ -109,13 +137,13 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
     p.drawLine(t.at(1 - f, f, 0), t.at(0, f, 1 - f));  // constant left share
     p.drawLine(t.at(1 - f, 0, f), t.at(0, 1 - f, f));  // constant right share
     p.setPen(QColor(90, 90, 90));
-    const QString label = QString::number(k * 10);
+    const QString tick = QString::number(k * 10);
     const QPointF a = t.at(f, 1 - f, 0), b = t.at(0, f, 1 - f), c = t.at(1 - f, 0, f);
-    p.drawText(QRectF(a.x() - 7 * unit, a.y() - tick_h / 2, 6 * unit, tick_h),
-               Qt::AlignRight | Qt::AlignVCenter, label);
-    p.drawText(QRectF(b.x() - 3 * unit, b.y() + 0.5 * unit, 6 * unit, tick_h), Qt::AlignCenter, label);
-    p.drawText(QRectF(c.x() + 1 * unit, c.y() - tick_h / 2, 6 * unit, tick_h),
-               Qt::AlignLeft | Qt::AlignVCenter, label);
+    draw(QRectF(a.x() - 7 * unit, a.y() - tick_h / 2, 6 * unit, tick_h), Qt::AlignRight | Qt::AlignVCenter,
+         tick);
+    draw(QRectF(b.x() - 3 * unit, b.y() + 0.5 * unit, 6 * unit, tick_h), Qt::AlignCenter, tick);
+    draw(QRectF(c.x() + 1 * unit, c.y() - tick_h / 2, 6 * unit, tick_h), Qt::AlignLeft | Qt::AlignVCenter,
+         tick);
   }
 
   if (diagram.fields == DiagramFields::dominant_constituent) {
@@ -125,28 +153,24 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
     const QPointF centre = t.at(1.0 / 3, 1.0 / 3, 1.0 / 3);
     for (const QPointF& mid : {t.at(0.5, 0.5, 0), t.at(0, 0.5, 0.5), t.at(0.5, 0, 0.5)})
       p.drawLine(centre, mid);
-    p.setFont(label_font);
     p.setPen(QColor(40, 90, 40));
     const std::array<std::array<double, 3>, 3> spots = {
         {{0.62, 0.19, 0.19}, {0.19, 0.62, 0.19}, {0.19, 0.19, 0.62}}};
     for (std::size_t k = 0; k < 3; ++k) {
       const QPointF q = t.at(spots[k]);
-      p.drawText(QRectF(q.x() - 15 * unit, q.y() - label_h / 2, 30 * unit, label_h), Qt::AlignCenter,
-                 apex_short(diagram.apices[k]));
+      label(apex_short(diagram.apices[k]), label_font, q.x(), q.y() - label_h / 2, inner_left, inner_right);
     }
   }
 
-  // The triangle and its apex labels.
+  // The triangle and its apex labels; each bottom label keeps to its own half, so two long ones never meet.
   p.setPen(QPen(Qt::black, 0.4 * unit));
   p.setBrush(Qt::NoBrush);
   p.drawPolygon(QPolygonF({t.top, t.left, t.right}));
-  p.setFont(label_font);
-  p.drawText(QRectF(area.left(), t.top.y() - label_h - unit, area.width(), label_h),
-             Qt::AlignHCenter | Qt::AlignBottom, shell::qt_text(diagram.apices[0]));
-  p.drawText(QRectF(t.left.x() - 30 * unit, t.left.y() + tick_h + unit, 60 * unit, label_h), Qt::AlignCenter,
-             shell::qt_text(diagram.apices[1]));
-  p.drawText(QRectF(t.right.x() - 30 * unit, t.right.y() + tick_h + unit, 60 * unit, label_h),
-             Qt::AlignCenter, shell::qt_text(diagram.apices[2]));
+  label(shell::qt_text(diagram.apices[0]), label_font, cx, t.top.y() - label_h - unit, inner_left,
+        inner_right);
+  const double base = t.left.y() + tick_h + unit;
+  label(shell::qt_text(diagram.apices[1]), label_font, t.left.x(), base, inner_left, cx - unit);
+  label(shell::qt_text(diagram.apices[2]), label_font, t.right.x(), base, cx + unit, inner_right);
 
   // The points.
   double colour_max = 0;
@@ -180,18 +204,19 @@ void paint_ternary(QPainter& p, const QRectF& area, const DiagramCommand& diagra
              ? QStringLiteral("; %1 lines could not be plotted (a value empty or negative, or a sum of 0)")
                    .arg(data.unplottable)
              : QString());
-  p.setFont(narrow_font(std::max(5.0, 1.8 * unit)));
+  const QFont count_font = font(std::max(5.0, 1.8 * unit));
   p.setPen(Qt::black);
-  const double foot = area.bottom() - p.fontMetrics().height() - unit;
-  p.drawText(QRectF(area.left(), foot, area.width(), p.fontMetrics().height()), Qt::AlignHCenter, count);
+  label(count, count_font, cx, area.bottom() - QFontMetricsF(count_font, p.device()).height() - unit,
+        inner_left, inner_right);
   if (diagram.points == PointStyle::coloured_by_fourth && colour_max > 0) {
     const double w = 30 * unit, x0 = area.right() - w - 3 * unit, y0 = t.top.y();
     for (int i = 0; i < 50; ++i)
       p.fillRect(QRectF(x0 + w * i / 50, y0, w / 50 + 0.5, 2 * unit), ramp(i / 49.0));
-    p.drawText(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignLeft, QStringLiteral("0"));
-    p.drawText(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignRight, QString::number(colour_max, 'f', 1));
-    p.drawText(QRectF(x0, y0 - tick_h, w, tick_h), Qt::AlignCenter,
-               shell::qt_text(diagram.colour_column) + QStringLiteral(" (%)"));
+    p.setFont(tick_font);
+    draw(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignLeft, QStringLiteral("0"));
+    draw(QRectF(x0, y0 + 2.2 * unit, w, tick_h), Qt::AlignRight, QString::number(colour_max, 'f', 1));
+    draw(QRectF(x0, y0 - tick_h, w, tick_h), Qt::AlignCenter,
+         shell::qt_text(diagram.colour_column) + QStringLiteral(" (%)"));
   }
   p.restore();
 }

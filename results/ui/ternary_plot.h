@@ -17,9 +17,12 @@ namespace kolbex::results {
 
 // Draws a diagram into `area`: the caption as title, the reference and the subtitle under it, an
 // equilateral ternary with a 10 % grid and tick labels, the apex labels, the fields, the points and a line
-// that counts them (or says that there is no data file). Where each point landed goes to `positions`.
+// that counts them (or says that there is no data file). Every text stays inside `area`: a label too long
+// for its place is drawn smaller. Where each point landed goes to `positions`, and where each text landed
+// to `text_boxes`.
 void paint_ternary(QPainter& painter, const QRectF& area, const DiagramCommand& diagram,
-                   const DiagramData& data, std::vector<QPointF>* positions = nullptr);
+                   const DiagramData& data, std::vector<QPointF>* positions = nullptr,
+                   std::vector<QRectF>* text_boxes = nullptr);
 
 // A diagram as an image of a size, and written as a PNG (1350 x 1290) or an SVG (900 x 860) file.
 QImage diagram_image(const DiagramCommand& diagram, const DiagramData& data, QSize size);

@@ -191,18 +191,18 @@ TEST_F(KolbexCalc, CalculatesAWorkbook) {
 
 // --plots draws the seventeen diagrams of the run as SVG and PNG, without a display.
 TEST_F(KolbexCalc, DrawsTheDiagrams) {
-  fs::create_directory(folder_ / "plots");
-  const int status = run({"--plots", "plots", KOLBEX_EXAMPLE});
+  // Both folders are created when missing, as in `--diagrams out --plots out/plots`.
+  const int status = run({"--diagrams", "out", "--plots", "out/plots", KOLBEX_EXAMPLE});
   if (err_.find("without the diagrams") != std::string::npos) GTEST_SKIP() << "built without Qt";
   ASSERT_EQ(status, 0) << err_;
   int svg = 0, png = 0;
-  for (const auto& entry : fs::directory_iterator(folder_ / "plots")) {
+  for (const auto& entry : fs::directory_iterator(folder_ / "out" / "plots")) {
     svg += entry.path().extension() == ".svg";
     png += entry.path().extension() == ".png";
   }
   EXPECT_EQ(svg, 17);
   EXPECT_EQ(png, 17);
-  EXPECT_NE(slurp(folder_ / "plots" / "XMgFeMnCa.svg").find("<circle"), std::string::npos);
+  EXPECT_NE(slurp(folder_ / "out" / "plots" / "XMgFeMnCa.svg").find("<circle"), std::string::npos);
 }
 
 TEST_F(KolbexCalc, BadInputWritesNothing) {
@@ -213,13 +213,15 @@ TEST_F(KolbexCalc, BadInputWritesNothing) {
   const std::string good = fixtures + "/three_garnets.gsg";
   const std::string results = (folder_ / "results.tsv").string();
   fs::create_directory(folder_ / "a-folder.gsg");
+  std::ofstream(folder_ / "a-file") << "not a folder";
   const Case cases[] = {
       {{"--results", results, good, "missing.gsg"}, "missing.gsg"},
       {{"--results", results, good, "a-folder.gsg"}, "a-folder.gsg"},
       {{"--results", results, "notes.docx"}, "notes.docx"},
       {{"--results", results}, "no INPUT"},
       {{"--results", (folder_ / "no-such-folder" / "r.tsv").string(), good}, "r.tsv"},
-      {{"--results", results, "--diagrams", "no-such-folder", good}, "no-such-folder"},
+      {{"--results", results, "--diagrams", "a-file", good}, "a-file"},
+      {{"--results", results, "--plots", (folder_ / "a-file").string(), good}, "a-file"},
       {{"--results", results, "--frobnicate", good}, "--frobnicate"},
       {{"--results", results, "--workbook", (folder_ / "none" / "Output.xlsx").string(), good},
        "Output.xlsx"},
@@ -242,9 +244,22 @@ TEST_F(KolbexCalc, ReadsAnyBytes) {
   EXPECT_EQ(table()[0][0], "K o l b e x");
 }
 
-TEST_F(KolbexCalc, Help) {
+// The synopsis names every option the list under it explains, and the list every option the synopsis names.
+TEST_F(KolbexCalc, HelpListsEveryOption) {
   EXPECT_EQ(run({"--help"}), 0);
-  EXPECT_NE(out_.find("usage: kolbex-calc"), std::string::npos);
+  const std::size_t blank = out_.find("\n\n");
+  ASSERT_EQ(out_.rfind("usage: kolbex-calc", 0), 0u);
+  ASSERT_NE(blank, std::string::npos);
+  const std::string synopsis = out_.substr(0, blank);
+  std::vector<std::string> listed;
+  for (const std::string& line : split(out_.substr(blank), '\n'))
+    if (line.rfind("  --", 0) == 0) listed.push_back(line.substr(2, line.find(' ', 2) - 2));
+  ASSERT_GE(listed.size(), 2u);
+  for (const std::string& option : listed) EXPECT_NE(synopsis.find(option), std::string::npos) << option;
+  for (std::size_t at = synopsis.find("--"); at != std::string::npos; at = synopsis.find("--", at + 2)) {
+    const std::string option = synopsis.substr(at, synopsis.find_first_of(" ]\n", at) - at);
+    EXPECT_NE(std::find(listed.begin(), listed.end(), option), listed.end()) << option;
+  }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "results/ui/diagram_window.h"
 
+#include <QAction>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <QTest>
 
@@ -41,6 +43,28 @@ const std::string provenance =
     "d\t0.000\t 0 \t0.000\r\n"
     "e\t70.000\t 20 \t10.000\r\n";
 
+// Every text of a diagram drawn into `area` on `device`; false with the first text that left the area.
+bool texts_inside(QPaintDevice& device, const QRectF& area, const DiagramCommand& diagram,
+                  const DiagramData& data, QString& where) {
+  QPainter painter(&device);
+  std::vector<QRectF> boxes;
+  paint_ternary(painter, area, diagram, data, nullptr, &boxes);
+  const QRectF allowed = area.adjusted(-0.5, -0.5, 0.5, 0.5);
+  for (const QRectF& box : boxes)
+    if (!allowed.contains(box)) {
+      where = QStringLiteral("%1 at %2 x %3: a text at %4,%5 %6 x %7")
+                  .arg(diagram_file_stem(diagram))
+                  .arg(area.width())
+                  .arg(area.height())
+                  .arg(box.x())
+                  .arg(box.y())
+                  .arg(box.width())
+                  .arg(box.height());
+      return false;
+    }
+  return !boxes.empty();
+}
+
 }  // namespace
 
 class DiagramWindowTest : public QObject {
@@ -57,6 +81,43 @@ class DiagramWindowTest : public QObject {
     const DiagramCommand& plain = *diagram_for_template("PrpAlmSpsGrs.grf");
     QCOMPARE(count(rendered(plain, parse_diagram_data(provenance, plain)), "path"), 1);
     QVERIFY(rendered(plain, DiagramData{}).contains("No diagram data file PrpAlmSpsGrs.dat"));
+  }
+
+  // Every caption, apex label, tick, field name, colour scale and count line stays inside the drawing at
+  // the window's smallest and usual sizes and at the sizes of the image, SVG and PDF exports, with points
+  // coloured by a fourth value (the scale drawn) or with no data file (the longest count line).
+  void everyTextStaysInsideTheDrawing() {
+    DiagramData plotted;
+    plotted.file_found = true;
+    plotted.unplottable = 12;
+    plotted.points.push_back({"a", {0.2, 0.3, 0.5}, {20, 30, 50}, 4.5});
+    plotted.points.push_back({"b", {0.6, 0.3, 0.1}, {60, 30, 10}, 1.5});
+    QString where;
+    for (const DiagramCommand& diagram : diagram_commands)
+      for (const DiagramData& data : {plotted, DiagramData{}}) {
+        for (const QSize size : {QSize(480, 460), QSize(820, 800), QSize(900, 860), QSize(1350, 1290)}) {
+          QImage image(size, QImage::Format_ARGB32_Premultiplied);
+          QVERIFY2(texts_inside(image, QRectF(QPointF(0, 0), QSizeF(size)), diagram, data, where),
+                   qPrintable(where));
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(QSize(900, 860));
+        svg.setViewBox(QRect(0, 0, 900, 860));
+        QVERIFY2(texts_inside(svg, QRectF(0, 0, 900, 860), diagram, data, where), qPrintable(where));
+        // At the export sizes the labels have room: none is shortened.
+        QVERIFY2(!QString::fromUtf8(buffer.data()).contains(QChar(0x2026)), diagram.caption.data());
+        QBuffer pdf_bytes;
+        pdf_bytes.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&pdf_bytes);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setResolution(300);
+        const double width = pdf.width();
+        QVERIFY2(texts_inside(pdf, QRectF(0, 0, width, width * 0.95), diagram, data, where),
+                 qPrintable(where));
+      }
   }
 
   // The window reads the file when it opens and again when reopened; a pointer on a point names it.
@@ -90,6 +151,21 @@ class DiagramWindowTest : public QObject {
                                                        : window.exportPdf(path);
       QVERIFY2(written && QFileInfo(path).size() > 1000, ext);
     }
+    // Through the menu: the dialog suggests the template's name in the working folder, and a name typed
+    // without an extension gets the export's.
+    const QString typed = QString::fromStdString((folder.path() / "mine").string());
+    fake.answers = {typed, typed, typed};
+    for (const char* ext : {"png", "svg", "pdf"}) {
+      QAction* exporting = nullptr;
+      for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == QStringLiteral("Export %1...").arg(QString(ext).toUpper())) exporting = action;
+      QVERIFY(exporting);
+      exporting->trigger();
+      QCOMPARE(fake.suggested.back(),
+               QString::fromStdString((folder.path() / (std::string("XMgFeMnCa.") + ext)).string()));
+      QVERIFY2(QFileInfo(typed + '.' + ext).size() > 1000, ext);
+    }
+    QVERIFY(fake.messages.isEmpty());
   }
 };
 
