@@ -526,8 +526,7 @@ void DataEntryWindow::mnuEditPaste() { editing_.paste(); }
 void DataEntryWindow::mnuEditSelectAll() {
   tableShown(false);
   table_.select_block({1, 1}, {table_.R() - 1, table_.C() - 1});
-  view_->showTableSelection();
-  view_->scrollToTop();
+  view_->showTableSelection(true);
   tableShown(true);
 }
 

@@ -202,8 +202,7 @@ void ResultsWindow::refreshUndo() {
 void ResultsWindow::mnuEditSelectAll() {
   view_->hide();
   table_.select_block({0, 0}, {table_.R() - 1, table_.C() - 1});
-  view_->showTableSelection();
-  view_->scrollToTop();
+  view_->showTableSelection(true);
   view_->show();
 }
 

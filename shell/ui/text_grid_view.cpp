@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -31,10 +32,12 @@ void TextGridView::takeGridSelection() {
   table.select_block({anchor.row() + 1, anchor.column() + 1}, {moved.row() + 1, moved.column() + 1});
 }
 
-void TextGridView::showTableSelection() {
+void TextGridView::showTableSelection(bool from_origin) {
   const TextGrid& table = model_.grid();
   const CellPosition current = table.current(), end = table.selection_end();
   syncing_ = true;
+  const bool auto_scroll = hasAutoScroll();
+  if (from_origin) setAutoScroll(false);
   const bool in_grid = current.row >= 1 && current.column >= 1 && end.row >= 1 && end.column >= 1;
   if (in_grid) {
     const QModelIndex first = model_.indexOf(current), last = model_.indexOf(end);
@@ -54,7 +57,13 @@ void TextGridView::showTableSelection() {
       selectionModel()->clearSelection();
   }
   syncing_ = false;
-  if (current.row >= 1 && current.column >= 1) scrollTo(model_.indexOf(current));
+  setAutoScroll(auto_scroll);
+  if (from_origin) {
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+  } else if (current.row >= 1 && current.column >= 1) {
+    scrollTo(model_.indexOf(current));
+  }
 }
 
 void TextGridView::type(char32_t code) {

@@ -18,8 +18,9 @@ class TextGridView : public GridView {
  public:
   TextGridView(TextGridModel& model, QWidget* parent = nullptr);
 
-  // Shows the grid's current cell and selected block (after a command set them).
-  void showTableSelection();
+  // Shows the grid's current cell and selected block (after a command set them), scrolled to the current
+  // cell, or with `from_origin` to the top left, where a whole-table selection is best seen.
+  void showTableSelection(bool from_origin = false);
   // The hidden edit buffer: the text of the cell last pressed.
   const std::string& editBuffer() const { return edit_buffer_; }
 

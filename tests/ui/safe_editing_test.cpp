@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 
@@ -80,6 +81,9 @@ class SafeEditingTest : public QObject {
     QCOMPARE(view.editBuffer(), std::string("36.7"));
     click(view, w.grid(), {1, 2});
     w.click(11);  // Select All
+    // The whole table is selected and seen from its top left, so the next click lands where it is aimed.
+    QCOMPARE(view.verticalScrollBar()->value(), 0);
+    QCOMPARE(view.horizontalScrollBar()->value(), 0);
     click(view, w.grid(), {3, 4});
     drag(view, w.grid(), {1, 1}, {3, 5});
     QCOMPARE(w.window.table().current(), (CellPosition{1, 1}));
@@ -97,6 +101,8 @@ class SafeEditingTest : public QObject {
     auto& view = results->view();
     const auto before = all_texts(results->table());
     QTest::keyClick(results, Qt::Key_S, Qt::ControlModifier);  // Select All
+    QCOMPARE(view.verticalScrollBar()->value(), 0);
+    QCOMPARE(view.horizontalScrollBar()->value(), 0);
     click(view, results->model(), {3, 2});
     drag(view, results->model(), {2, 2}, {4, 4});
     click(view, results->model(), {3, 3});
