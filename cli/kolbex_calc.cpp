@@ -211,7 +211,8 @@ int parse(int argc, char** argv, Arguments& args) {
 #ifdef KOLBEX_PLOTS
     if (!usable_folder(args.plots, why)) return fail("--plots " + args.plots.string() + ": " + why);
 #else
-    return fail("--plots: this kolbex-calc was built without the diagrams (no Qt)");
+    return fail("--plots " + args.plots.string() +
+                ": this kolbex-calc was built without the diagrams (no Qt)");
 #endif
   }
   if (!make_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
