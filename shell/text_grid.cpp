@@ -106,7 +106,7 @@ GridContents TextGrid::contents() const {
 
 void TextGrid::begin_change(bool typing) {
   if (change_depth_++ > 0) return;
-  open_.emplace();
+  open_ = Step();
   open_->typing = typing;
   open_->current_before = current_;
   open_->end_before = selection_end_;

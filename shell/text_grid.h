@@ -120,7 +120,6 @@ class TextGrid {
   std::vector<Step> undo_, redo_;
   std::uint64_t next_id_ = 1;
   std::uint64_t oldest_dropped_ = 0;  // the step last dropped for the limit: the state below the oldest
-  bool applying_ = false;
 
  protected:
   struct Block {
