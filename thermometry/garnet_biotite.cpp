@@ -18,13 +18,6 @@ double W(const BiotitePair& p) {
   return div(837 * g.XMg + 10460 * g.XFe, g.XMg + g.XFe);
 }
 
-// The biotite term of Bhattacharya et al. (1992), with the 1 subtracted inside the parentheses:
-// 2 (Mg/(Mg+Fe) - 1) = -2 Fe/(Mg+Fe).
-double Dbt(const BiotitePair& p) { return 2 * (div(p.Mgbt, p.Mgbt + p.Febt) - 1); }
-
-// (XFe/XMg of garnet) / (Mg/Fe of biotite), as Bhattacharya et al. (1992) is evaluated here.
-double Q(const BiotitePair& p) { return div(div(p.garnet.x.XFe, p.garnet.x.XMg), div(p.Mgbt, p.Febt)); }
-
 // Thompson, A.B. (1976) American Journal of Science 276, 425-454. With the entered pressure, 0.0234 K
 // per bar, that is 23.4 per kbar.
 double tt76(const BiotitePair& p, const RunOptions& o) {
@@ -67,39 +60,45 @@ double t1im85(const BiotitePair& p, const RunOptions&) {
          273;
 }
 
-// Indares, A. & Martignole, J. (1985) American Mineralogist 70, 272-278, their model 2.
+// Indares, A. & Martignole, J. (1985) American Mineralogist 70, 272-278, their model 2. The garnet Ca
+// term is Hodges & Spear's W(Ca) = 3300 - 1.5 T cal, three sites: 9900 above and 4.5 below the line.
 double t2im85(const BiotitePair& p, const RunOptions&) {
   const GarnetFractions& g = p.garnet.x;
-  return div(12454 + 57 * p.Pbt + 3 * (-454 * p.AlVI / 3 - 6767 * p.Ti / 3) + 9000 * g.XCa,
+  return div(12454 + 57 * p.Pbt + 3 * (-464 * p.AlVI / 3 - 6767 * p.Ti / 3) + 9900 * g.XCa,
              4.662 - 5.9616 * ln_kbt(p) + 4.5 * g.XCa) -
          273;
 }
 
 // Dasgupta, S., Sengupta, P., Guha, D. & Fukuoka, M. (1991) Contributions to Mineralogy and Petrology
-// 109, 130-137.
+// 109, 130-137. The biotite octahedral fractions enter as they are: they already sum to 1.
 double td91(const BiotitePair& p, const RunOptions&) {
   const GarnetFractions& g = p.garnet.x;
   const BiotiteFractions& b = p.bt;
-  return div(4301 + 3000 * g.XCa + 1300 * g.XMn - 495 * (g.XMg - g.XFe) - 3595 * b.XAlbt / 3 -
-                 4423 * b.XTibt / 3 + 1073 * (b.XMgbt / 3 - b.XFebt / 3) + 24.6 * p.Pbt,
+  return div(4301 + 3000 * g.XCa + 1300 * g.XMn - 495 * (g.XMg - g.XFe) - 3595 * b.XAlbt - 4423 * b.XTibt +
+                 1073 * (b.XMgbt - b.XFebt) + 24.6 * p.Pbt,
              1.85 - 1.9872 * ln_kbt(p)) -
          273;
 }
 
 // Bhattacharya, A., Mohanty, L., Maji, A., Sen, S.K. & Raith, M. (1992) Contributions to Mineralogy and
 // Petrology 111, 87-93. Their two forms differ only in the constants of the garnet mixing model.
+// T = (H + 19.3 P - RT ln(gFe/gMg) + W(bt) (2 XMg(bt) - 1)) / (S - R ln KD + 6.276 XCa (1 - XMn)),
+// KD = (Fe/Mg)grt / (Fe/Mg)bt, so -R ln KD = -R lnKbt. The garnet bracket is a subregular Fe-Mg garnet,
+// a XMg^2 - b XFe^2 + 2 (b - a) XFe XMg, with Hodges & Spear's W(Ca) of 3300 cal and 1.5 cal/K
+// (13807 J and 6.276 J/K); the biotite Fe-Mg term stands outside it.
 struct MixingModel {
-  double constant;  // the numerator's constant term
-  double MgMg, FeFe, FeMg, CaMgFe,
-      Dbt;             // coefficients of XMg^2, XFe^2, XFe XMg (1 - XMn), XCa (XMg - XFe), Dbt
-  double denominator;  // the denominator's constant term
+  double constant;                  // the numerator's constant term, H
+  double MgMg, FeFe, FeMg, CaMgFe;  // coefficients of XMg^2, XFe^2, XFe XMg (1 - XMn), XCa (XMg - XFe)
+  double Wbt;                       // the biotite Fe-Mg interaction
+  double denominator;               // the denominator's constant term, S
 };
 double bhattacharya_1992(const BiotitePair& p, const MixingModel& m) {
   const GarnetFractions& g = p.garnet.x;
   return div(m.constant + 19.3 * p.Pbt -
-                 (m.MgMg * g.XMg * g.XMg + m.FeFe * g.XFe * g.XFe + 13807 * g.XCa * (1 - g.XMn) -
-                  m.FeMg * g.XFe * g.XMg * (1 - g.XMn) + m.CaMgFe * g.XCa * (g.XMg - g.XFe) + m.Dbt * Dbt(p)),
-             8.3143 * ln(Q(p)) + m.denominator + 6.276 * g.XCa * (1 - g.XMn)) -
+                 (m.MgMg * (g.XMg * g.XMg) - m.FeFe * (g.XFe * g.XFe) - 13807 * g.XCa * (1 - g.XMn) +
+                  m.FeMg * g.XFe * g.XMg * (1 - g.XMn) + m.CaMgFe * g.XCa * (g.XMg - g.XFe)) +
+                 m.Wbt * (2 * div(p.Mgbt, p.Mgbt + p.Febt) - 1),
+             m.denominator - 8.3143 * ln_kbt(p) + 6.276 * g.XCa * (1 - g.XMn)) -
          273;
 }
 

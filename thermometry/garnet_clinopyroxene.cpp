@@ -44,11 +44,13 @@ double teg79(const ClinopyroxenePair& p, const RunOptions&) {
   return div(3104 * p.garnet.x.XCa + 3030 + 10.86 * p.Pcpx, 1.9034 + ln_kcpx(p)) - 273;
 }
 
-// Ganguly, J. (1979) Geochimica et Cosmochimica Acta 43, 1021-1029; the option selects the form for
-// temperatures up to 1060 oC.
+// Ganguly, J. (1979) Geochimica et Cosmochimica Acta 43, 1021-1029, eqs. 10a and 10b (both with the
+// garnet Mn term); the option selects the form for temperatures up to 1060 oC.
 double tg79(const ClinopyroxenePair& p, const RunOptions& o) {
-  if (o.ganguly_1979) return div(4801 + 1586 * p.garnet.x.XCa + 11.07 * p.Pcpx, 2.93 + ln_kcpx(p)) - 273;
-  return div(4100 + 1586 * p.garnet.x.XCa + 11.07 * p.Pcpx, 2.4 + ln_kcpx(p)) - 273;
+  const GarnetFractions& g = p.garnet.x;
+  if (o.ganguly_1979)
+    return div(4801 + 1586 * g.XCa + 1308 * g.XMn + 11.07 * p.Pcpx, 2.93 + ln_kcpx(p)) - 273;
+  return div(4100 + 1586 * g.XCa + 1308 * g.XMn + 11.07 * p.Pcpx, 2.4 + ln_kcpx(p)) - 273;
 }
 
 // Powell, R. (1985) Journal of Metamorphic Geology 3, 231-243.

@@ -25,9 +25,9 @@ double H1(const GarnetFractions& g) {
   return -1220 * g.XFe * g.XMg - 441 * g.XCa * (g.XMg - g.XFe) - 136 * g.XMg * g.XMg + 746 * g.XFe * g.XFe;
 }
 
-// Garnet mixing terms of Lal (1993), enthalpy (H2, whose first term is linear in XMg) and entropy (H3).
+// Garnet mixing terms of Lal (1993), enthalpy (H2) and entropy (H3), each quadratic in the fractions.
 double H2(const GarnetFractions& g) {
-  return -1256 * g.XMg - 2880 * g.XFe * g.XFe + 8272 * g.XMg * g.XFe + 812 * g.XCa * (g.XMg - g.XFe) +
+  return -1256 * g.XMg * g.XMg - 2880 * g.XFe * g.XFe + 8272 * g.XMg * g.XFe + 812 * g.XCa * (g.XMg - g.XFe) +
          90 * g.XCa * g.XCa - 2340 * g.XCa * (g.XFe + g.XMg) - 3047 * g.XMg * g.XCa - 1813 * g.XFe * g.XCa -
          4498 * g.XCa * (g.XFe - g.XMg);
 }
@@ -78,10 +78,11 @@ double tp85(const OrthopyroxenePair& p, const RunOptions&) {
          273;
 }
 
-// Lee, H.Y. & Ganguly, J. (1988) Journal of Petrology 29, 93-113.
+// Lee, H.Y. & Ganguly, J. (1988) Journal of Petrology 29, 93-113. Ca and Mn share Ganguly & Saxena's
+// garnet W of 3000 cal (1509.66 = 3000 / 1.9872) with one sign.
 double tlg88(const OrthopyroxenePair& p, const RunOptions&) {
   const GarnetFractions& g = p.garnet.x;
-  return div(1981 + 1509.66 * (g.XCa - g.XMn) + 11.91 * p.Popx, ln_kopx(p) + 0.97) - 273;
+  return div(1981 + 1509.66 * (g.XCa + g.XMn) + 11.91 * p.Popx, ln_kopx(p) + 0.97) - 273;
 }
 
 // Perchuk, L.L. & Lavrent'eva, I.V. (1990).
@@ -99,11 +100,12 @@ double tb91(const OrthopyroxenePair& p, const RunOptions&) {
   return div(1611 + 21 * p.Popx + 906 * g.XCa + H1(g) + 477 * (2 * p.opx.YMg - 1), ln_kopx(p) + 0.796) - 273;
 }
 
-// Lal, R.K. (1993) Journal of Metamorphic Geology 11, 855-866. The pressure enters as (P - 1) 24.
+// Lal, R.K. (1993) Journal of Metamorphic Geology 11, 855-866. The publication's (P - 1) 0.024 has P in
+// bar; with P in kbar it is (P - 0.001) 24.
 double tl93(const OrthopyroxenePair& p, const RunOptions&) {
   const GarnetFractions& g = p.garnet.x;
   const OrthopyroxeneFractions& y = p.opx;
-  return div(3367 + (p.Popx - 1) * 24 - H2(g) - 948 * (y.YFe - y.YMg) - 1950 * y.YAl,
+  return div(3367 + (p.Popx - 0.001) * 24 - H2(g) - 948 * (y.YFe - y.YMg) - 1950 * y.YAl,
              1.987 * ln_kopx(p) + 1.634 + H3(g) - 0.34 * (y.YFe - y.YMg)) -
          273;
 }

@@ -21,8 +21,7 @@ tbt = mgbt + febt + alvi + ti
 xmgbt, xfebt, xtibt, xalbt = mgbt / tbt, febt / tbt, ti / tbt, alvi / tbt
 k = log((Mg * febt) / (Fe * mgbt))
 w = (837 * xmg + 10460 * xfe) / (xmg + xfe)
-dbt = 2 * (mgbt / (mgbt + febt) - 1)
-lnq = log((xfe / xmg) / (mgbt / febt))
+xmgb = mgbt / (mgbt + febt)
 m = 1 - xmn
 bt = {
     "TT76": 2740 / (1.56 - k) - 273,
@@ -33,16 +32,19 @@ bt = {
              / (8.3144 * (k - 0.782)) - 273,
     "T1IM85": (12454 + 57 * P - 3 * (1590 * alvi / 3 + 7451 * ti / 3) + 9000 * (xca + xmn))
               / (4.662 - 5.9616 * k) - 273,
-    "T2IM85": (12454 + 57 * P + 3 * (-454 * alvi / 3 - 6767 * ti / 3) + 9000 * xca)
+    "T2IM85": (12454 + 57 * P + 3 * (-464 * alvi / 3 - 6767 * ti / 3) + 9900 * xca)
               / (4.662 - 5.9616 * k + 4.5 * xca) - 273,
-    "TD91": (4301 + 3000 * xca + 1300 * xmn - 495 * (xmg - xfe) - 3595 * xalbt / 3 - 4423 * xtibt / 3
-             + 1073 * (xmgbt / 3 - xfebt / 3) + 24.6 * P) / (1.85 - 1.9872 * k) - 273,
-    "TDB92HW84": (20286 + 19.3 * P - (2080 * xmg ** 2 + 6350 * xfe ** 2 + 13807 * xca * m
-                                      - 8540 * xfe * xmg * m + 4215 * xca * (xmg - xfe) + 4441 * dbt))
-                 / (8.3143 * lnq + 13.138 + 6.276 * xca * m) - 273,
-    "TDB92GS84": (13538 + 19.3 * P - (837 * xmg ** 2 + 10460 * xfe ** 2 + 13807 * xca * m
-                                      - 19246 * xfe * xmg * m + 5648.5 * xca * (xmg - xfe) + 7972 * dbt))
-                 / (8.3143 * lnq + 6.778 + 6.276 * xca * m) - 273,
+    # Dasgupta et al. (1991): the biotite site fractions as they are (they sum to 1)
+    "TD91": (4301 + 3000 * xca + 1300 * xmn - 495 * (xmg - xfe) - 3595 * xalbt - 4423 * xtibt
+             + 1073 * (xmgbt - xfebt) + 24.6 * P) / (1.85 - 1.9872 * k) - 273,
+    # Bhattacharya et al. (1992): R ln KD with KD = (Fe/Mg)grt/(Fe/Mg)bt = -k; the subregular garnet
+    # a XMg^2 - b XFe^2 + 2 (b - a) XFe XMg with the Ca terms; W(bt) (2 XMg(bt) - 1) outside the bracket
+    "TDB92HW84": (20286 + 19.3 * P - (2080 * xmg ** 2 - 6350 * xfe ** 2 - 13807 * xca * m
+                                      + 8540 * xfe * xmg * m + 4215 * xca * (xmg - xfe)) + 4441 * (2 * xmgb - 1))
+                 / (13.138 - 8.3143 * k + 6.276 * xca * m) - 273,
+    "TDB92GS84": (13538 + 19.3 * P - (837 * xmg ** 2 - 10460 * xfe ** 2 - 13807 * xca * m
+                                      + 19246 * xfe * xmg * m + 5648.5 * xca * (xmg - xfe)) + 7972 * (2 * xmgb - 1))
+                 / (6.778 - 8.3143 * k + 6.276 * xca * m) - 273,
 }
 
 # Garnet-clinopyroxene
@@ -59,7 +61,8 @@ g2 = (-5.78 * (-2 * xca * xmg + A) - 5.78 * (-xca ** 2 + A) - 1.69 * (2 * xca * 
 cpx = {
     "TRG74": (3686 + 28.35 * P) / (2.33 + k) - 273,
     "TEG79": (3104 * xca + 3030 + 10.86 * P) / (1.9034 + k) - 273,
-    "TG79": (4100 + 1586 * xca + 11.07 * P) / (2.4 + k) - 273,
+    # Ganguly (1979) eq. 10b, with the garnet Mn term
+    "TG79": (4100 + 1586 * xca + 1308 * xmn + 11.07 * P) / (2.4 + k) - 273,
     "TP85": (2790 + 3140 * xca + 10 * P) / (1.735 + k) - 273,
     "TK88": (-6173 * xca ** 2 + 6731 * xca + 1879 + 10 * P) / (1.393 + k) - 273,
     "TA94": (-1629 * xca ** 2 + 3648.55 * xca - 6.59 * mgno * 100 + 1987.98 + 17.66 * P) / (1.076 + k) - 273,
@@ -87,7 +90,7 @@ k = log((Fe / Mg) / (feo / mgo))
 k1 = log((feo / mgo) / (Fe / Mg))
 k2 = log((xfe * ymg) / (xmg * yfe))
 h1 = -1220 * xfe * xmg - 441 * xca * (xmg - xfe) - 136 * xmg ** 2 + 746 * xfe ** 2
-h2 = (-1256 * xmg - 2880 * xfe ** 2 + 8272 * xmg * xfe + 812 * xca * (xmg - xfe) + 90 * xca ** 2
+h2 = (-1256 * xmg ** 2 - 2880 * xfe ** 2 + 8272 * xmg * xfe + 812 * xca * (xmg - xfe) + 90 * xca ** 2
       - 2340 * xca * (xfe + xmg) - 3047 * xmg * xca - 1813 * xfe * xca - 4498 * xca * (xfe - xmg))
 h3 = (xmg ** 2 + 1.7 * xfe ** 2 - 5.4 * xfe * xmg - 0.35 * xca * (xmg - xfe) + 1.5 * xca ** 2
       + 1.666 * xca * (xfe + xmg) + 0.332 * xfe * xca + 1.516 * xca * (xfe - xmg))
@@ -99,11 +102,12 @@ opx = {
     "TLG84": (2187 + 1510 * (xca - xmn) + 8.6 * P) / (k + 1.071) - 273,
     "TP85": (4766 + 2533 * (yfe - ymg) - 5214 * yal + 5704 * xca + 23 * P)
             / (1.9872 * k2 + 2.65 + 1.86 * (yfe - ymg) + 1.242 * xca) - 273,
-    "TLG88": (1981 + 1509.66 * (xca - xmn) + 11.91 * P) / (k + 0.97) - 273,
+    "TLG88": (1981 + 1509.66 * (xca + xmn) + 11.91 * P) / (k + 0.97) - 273,
     "TPL90": (4066 - 347 * (ymg - yfe) - 17484 * yal + 5769 * xca + 23.42 * P)
              / (1.987 * k + 2.143 + 0.0929 * (ymg - yfe) - 12.8994 * yal + 3.846 * xca) - 273,
     "TB91": (1611 + 21 * P + 906 * xca + h1 + 477 * (2 * ymg - 1)) / (k + 0.796) - 273,
-    "TL93": (3367 + (P - 1) * 24 - h2 - 948 * (yfe - ymg) - 1950 * yal)
+    # Lal (1993): (P - 1) 0.024 with P in bar is (P - 0.001) 24 with P in kbar
+    "TL93": (3367 + (P - 0.001) * 24 - h2 - 948 * (yfe - ymg) - 1950 * yal)
             / (1.987 * k + 1.634 + h3 - 0.34 * (yfe - ymg)) - 273,
 }
 
@@ -112,3 +116,20 @@ for name, table in (("biotite", bt), ("clinopyroxene", cpx), ("orthopyroxene", o
     for code, t in table.items():
         print('      {"%s", %.10f},' % (code, t))
     print("  };")
+
+# Lal (1993) for a granulite pair, the expected value of LalGranulitePair: garnet Mg 0.9, Fe2+ 1.6, Mn 0.05,
+# Ca 0.45 apfu; orthopyroxene P 8 kbar, Al 0.2, Fe2+ 0.7, Mg 1.1.
+Mg, Fe, Mn, Ca = 0.9, 1.6, 0.05, 0.45
+S = Mg + Fe + Mn + Ca
+xmg, xfe, xca = Mg / S, Fe / S, Ca / S
+P, alo, feo, mgo = 8.0, 0.2, 0.7, 1.1
+n = feo + mgo + alo / 2
+ymg, yfe = mgo / n, feo / n
+yal = 1 - (ymg + yfe)
+k = log((Fe / Mg) / (feo / mgo))
+h2 = (-1256 * xmg ** 2 - 2880 * xfe ** 2 + 8272 * xmg * xfe + 812 * xca * (xmg - xfe) + 90 * xca ** 2
+      - 2340 * xca * (xfe + xmg) - 3047 * xmg * xca - 1813 * xfe * xca - 4498 * xca * (xfe - xmg))
+h3 = (xmg ** 2 + 1.7 * xfe ** 2 - 5.4 * xfe * xmg - 0.35 * xca * (xmg - xfe) + 1.5 * xca ** 2
+      + 1.666 * xca * (xfe + xmg) + 0.332 * xfe * xca + 1.516 * xca * (xfe - xmg))
+print("  granulite TL93: %.10f" % ((3367 + (P - 0.001) * 24 - h2 - 948 * (yfe - ymg) - 1950 * yal)
+                                   / (1.987 * k + 1.634 + h3 - 0.34 * (yfe - ymg)) - 273))
