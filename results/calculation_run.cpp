@@ -8,11 +8,22 @@
 
 namespace kolbex::results {
 
+bool is_oxide_column(int column) { return (column >= 2 && column <= 30) || (column >= 34 && column <= 47); }
+
+bool holds_analysis(const engine::CellSource& table, int row) {
+  for (int c = 2; c <= 47; ++c)
+    if (is_oxide_column(c) && engine::cell_value(table.cell(row, c)) != 0) return true;
+  return false;
+}
+
+// A silica-free garnet (an arsenate, a fluoride) or a blank row anywhere is still inside the window:
+// only the rows after the last analysis are left out.
 RunSummary count_analyses(const engine::CellSource& table, int row_limit) {
   RunSummary summary;
-  for (int r = 1; r <= row_limit; ++r)
-    if (engine::cell_value(table.cell(r, engine::sio2_column)) == 0) ++summary.empty_row_count;
-  summary.row_count = row_limit - summary.empty_row_count;
+  for (int r = row_limit; r >= 1 && summary.row_count == 0; --r)
+    if (holds_analysis(table, r)) summary.row_count = r;
+  for (int r = 1; r <= summary.row_count; ++r)
+    if (!holds_analysis(table, r)) ++summary.blank_row_count;
   return summary;
 }
 

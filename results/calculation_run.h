@@ -9,18 +9,26 @@
 
 namespace kolbex::results {
 
+// The oxide cells of the analysis table: columns 2 to 30 (SiO2 to H2O) and 34 to 47 (La2O3 to Lu2O3).
+inline constexpr int oxide_column_count = 43;
+bool is_oxide_column(int column);
+
+// Whether analysis row `row` holds an analysis: any of its oxide cells reads non-zero.
+bool holds_analysis(const engine::CellSource& table, int row);
+
 // The analysis window of a run: rows 1 to `row_limit` of the table (300 for the analysis table).
 struct RunSummary {
-  int empty_row_count = 0;  // rows among 1 to row_limit whose SiO2 cell reads 0, wherever they lie
-  int row_count = 0;        // row_limit - empty_row_count: rows 1 to row_count are calculated
+  int row_count = 0;        // the last row among 1 to row_limit that holds an analysis; 0 when none does
+  int blank_row_count = 0;  // rows among 1 to row_count without an analysis, calculated as all zeros
   // Diagram data files that could not be created or completely written; the run went on without them.
   std::vector<std::filesystem::path> unwritten_diagram_files;
 };
 
 RunSummary count_analyses(const engine::CellSource& table, int row_limit);
 
-// One Calculate run: creates the thirteen diagram data files in `diagram_folder`, counts the analyses,
-// then calculates rows 1 to RowCount in order, none skipped, with one working context for the whole run;
+// One Calculate run: creates the thirteen diagram data files in `diagram_folder`, finds the last row
+// that holds an analysis, then calculates rows 1 to that row in order, none skipped (a blank row among
+// them is an all-zero analysis), with one working context for the whole run;
 // each analysis appends one results row to `results` and its lines to the diagram files.
 RunSummary run_calculation(const engine::CellSource& table, int row_limit, const engine::RunOptions& options,
                            ResultsTable& results, const std::filesystem::path& diagram_folder);

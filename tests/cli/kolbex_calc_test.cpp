@@ -103,6 +103,24 @@ TEST_F(KolbexCalc, TabTextAndSeveralRunsAppendToOneTable) {
   for (int i = 0; i < 3; ++i) EXPECT_EQ(rows[2 + i], rows[5 + i]) << "row " << i;
 }
 
+// A .tsv runs through its last line that holds an analysis: a blank line inside is an all-zero analysis,
+// and a silica-free garnet on the last line is not dropped.
+TEST_F(KolbexCalc, TabTextRunsThroughTheLastAnalysis) {
+  std::string almandine = "alm\t36.7\t0.75";
+  for (int c = 4; c <= 7; ++c) almandine += '\t';
+  almandine += "\t21.4";  // column 8, Al2O3
+  std::string arsenate = "ars";
+  for (int c = 2; c <= 24; ++c) arsenate += '\t';
+  arsenate += "\t50.1";  // column 25, As2O5
+  std::ofstream(folder_ / "gaps.tsv", std::ios::binary) << almandine << "\n\n" << arsenate << "\n";
+  ASSERT_EQ(run({"gaps.tsv"}), 0) << err_;
+  const auto rows = table();
+  ASSERT_EQ(rows.size(), 2u + 3u);
+  EXPECT_EQ(rows[2][0], "alm");
+  EXPECT_EQ(rows[3][0], "");
+  EXPECT_EQ(rows[4][0], "ars");
+}
+
 // Rows 24 to 28 of the example data set hold garnets whose oxides were recomputed (to 0.01 wt%) from the
 // cations published with batchRCLC (Horton, Holder & Swindle 2021), Fe3+ entered as Fe2O3. The
 // recalculation on 12 anions must give those cations back.

@@ -28,33 +28,56 @@ RunSummary run(const AnalysisTable& table, ResultsTable& results) {
   return run_calculation(table, analysis_rows, engine::RunOptions{}, results, diagrams.path());
 }
 
-TEST(CalculationRun, CountsRowsWithoutSilicaWhereverTheyLie) {
+// The run goes through the last row that holds an analysis (any oxide non-zero): a row without SiO2 or a
+// blank row inside is calculated, and no analysis at the end is cut off.
+TEST(CalculationRun, RunsThroughTheLastAnalysis) {
   struct Case {
     const char* what;
     std::vector<int> analysis_rows;   // rows holding the almandine
     std::vector<int> no_silica_rows;  // rows with a sample name and oxides but no SiO2
-    int empty_row_count;
+    int row_count, blank_row_count;
     std::vector<std::string> reported;
   };
   const Case cases[] = {
-      {"three analyses", {1, 2, 3}, {}, 297, {"r1", "r2", "r3"}},
-      {"an empty table", {}, {}, 300, {}},
-      // An arsenate garnet without SiO2 in row 2 counts as empty: rows 1 to 4 are reported, row 5 is not.
-      {"a row without SiO2", {1, 3, 4, 5}, {2}, 296, {"r1", "r2", "r3", "r4"}},
-      {"a blank row inside", {1, 3}, {}, 298, {"r1", ""}},
+      {"three analyses", {1, 2, 3}, {}, 3, 0, {"r1", "r2", "r3"}},
+      {"an empty table", {}, {}, 0, 0, {}},
+      {"a row without SiO2", {1, 3, 4, 5}, {2}, 5, 0, {"r1", "r2", "r3", "r4", "r5"}},
+      {"a blank row inside", {1, 3}, {}, 3, 1, {"r1", "", "r3"}},
+      // A silica-free arsenate garnet last in the table, after a blank row.
+      {"an arsenate last", {1, 2}, {4}, 4, 1, {"r1", "r2", "", "r4"}},
+      {"the last table row", {1, 300}, {}, 300, 298, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     AnalysisTable table;
     for (int r : c.analysis_rows) set_row(table, r, dhz_almandine("r" + std::to_string(r)));
-    for (int r : c.no_silica_rows)
-      set_row(table, r, {{1, "r" + std::to_string(r)}, {25, "50.1"}, {19, "20"}});
+    for (int r : c.no_silica_rows)  // As2O5, CaO, MgO: a berzeliite-like arsenate
+      set_row(table, r, {{1, "r" + std::to_string(r)}, {25, "50.1"}, {19, "20"}, {16, "3.1"}});
     ResultsTable results;
     const RunSummary s = run(table, results);
-    EXPECT_EQ(s.empty_row_count, c.empty_row_count);
-    EXPECT_EQ(s.row_count, 300 - c.empty_row_count);
-    EXPECT_EQ(result_samples(results), c.reported);
+    EXPECT_EQ(s.row_count, c.row_count);
+    EXPECT_EQ(s.blank_row_count, c.blank_row_count);
+    const std::vector<std::string> samples = result_samples(results);
+    EXPECT_EQ(samples.size(), static_cast<std::size_t>(c.row_count));
+    if (!c.reported.empty()) {
+      EXPECT_EQ(samples, c.reported);
+    }
   }
+}
+
+// Only the 43 oxide cells decide whether a row holds an analysis: a sample name, the cubic flag or
+// partner-mineral values alone do not.
+TEST(CalculationRun, OnlyOxidesMakeAnAnalysis) {
+  int oxides = 0;
+  for (int c = 1; c <= 64; ++c) {
+    AnalysisTable table;
+    table.set_text(1, c, "1.5");
+    EXPECT_EQ(holds_analysis(table, 1), is_oxide_column(c)) << c;
+    oxides += is_oxide_column(c);
+  }
+  EXPECT_EQ(oxides, oxide_column_count);
+  EXPECT_TRUE(is_oxide_column(2) && is_oxide_column(30) && is_oxide_column(34) && is_oxide_column(47));
+  EXPECT_FALSE(is_oxide_column(31) || is_oxide_column(32) || is_oxide_column(33) || is_oxide_column(48));
 }
 
 // An all-zero row inside the processed range reports the previous row's cations: its divisions fail.
@@ -64,7 +87,7 @@ TEST(CalculationRun, BlankRowKeepsThePreviousRowsFormula) {
   set_row(table, 3, dhz_almandine());
   ResultsTable results;
   run(table, results);
-  ASSERT_EQ(results.result_count(), 2u);
+  ASSERT_EQ(results.result_count(), 3u);  // rows 1 to 3, the blank row 2 among them
   const auto first = fields(results.row_text(2));
   const auto blank = fields(results.row_text(3));
   EXPECT_EQ(blank[1], "0");
