@@ -15,6 +15,7 @@
 #include "engine/text_encoding.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
+#include "entry/heading_import.h"
 #include "results/calculation_run.h"
 #include "results/results_table.h"
 #include "results/workbook_writer.h"
@@ -33,8 +34,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view usage =
-    "usage: kolbex-calc [--input-pressure] [--ganguly] [--results FILE] [--workbook FILE] [--diagrams DIR]\n"
-    "                   [--plots DIR] INPUT...\n"
+    "usage: kolbex-calc [--input-pressure] [--ganguly] [--no-headings] [--results FILE] [--workbook FILE]\n"
+    "                   [--diagrams DIR] [--plots DIR] INPUT...\n"
     "       kolbex-calc --help\n"
     "\n"
     "Recalculates garnet analyses into formulas, allocates the sites, classifies them (Grew et al. 2013),\n"
@@ -43,16 +44,20 @@ constexpr std::string_view usage =
     "TAB-separated fields per analysis. Each run also writes the thirteen diagram data files (.dat); with\n"
     "several INPUTs they hold the analyses of the last one.\n"
     "\n"
-    "  INPUT              a data set file (.gsg); tab-separated text (.tsv, .txt) with one analysis\n"
-    "                     per line, columns 1 to 64 of the analysis table; or a workbook (.xlsx, .xls)\n"
+    "  INPUT              a data set file (.gsg); tab-separated text (.tsv, .txt) or CSV (.csv, comma,\n"
+    "                     semicolon or TAB) with one analysis per line; or a workbook (.xlsx, .xls)\n"
     "                     whose shown sheet is laid out as the analysis table (rows 1 to 101, columns A\n"
-    "                     to BM); each INPUT is one run\n"
+    "                     to BM); each INPUT is one run. A text whose first 20 lines hold a heading row\n"
+    "                     (at least three oxide names) is imported by its headings, in any column\n"
+    "                     order, and what the import did is said on standard error; without one its\n"
+    "                     fields are columns 1 to 64 of the analysis table\n"
     "  --results FILE     write the results table to FILE (default: standard output)\n"
     "  --workbook FILE    also write the results table as a workbook (.xlsx), numbers as numbers\n"
     "  --diagrams DIR     the folder for the diagram data files (default: the current folder; created\n"
     "                     when missing)\n"
     "  --plots DIR        draw the seventeen diagrams of the last run into DIR as SVG and PNG files\n"
     "                     (created when missing)\n"
+    "  --no-headings      read every text INPUT as columns 1 to 64, heading row or not\n"
     "  --input-pressure   TT76 and TFS78 use the entered garnet-biotite pressure\n"
     "  --ganguly          use Ganguly's (1979) garnet-clinopyroxene form of TG79 (T =< 1060 oC)\n"
     "  --help             show this text\n";
@@ -60,12 +65,16 @@ constexpr std::string_view usage =
 constexpr int exit_bad_input = 2;
 constexpr int exit_write_failed = 1;
 
-enum class InputKind { data_set, tab_text, workbook };
+enum class InputKind { data_set, tab_text, csv, workbook };
 
 struct Input {
   fs::path path;
   InputKind kind = InputKind::data_set;
   std::string bytes;
+  // A text with a heading row, imported by its headings; or, without one, its fields by position.
+  std::optional<kolbex::entry::ImportedAnalyses> imported;
+  std::vector<std::string> summary;  // what the import did, for standard error
+  kolbex::entry::FieldRows fields;
 #ifdef KOLBEX_WORKBOOK_IMPORT
   std::optional<kolbex::entry::WorkbookRead> workbook;
 #endif
@@ -77,6 +86,7 @@ struct Arguments {
   fs::path workbook;  // empty: none
   fs::path plots;     // empty: no diagrams drawn
   fs::path diagrams = ".";
+  bool no_headings = false;  // read every text input in the fixed layout
   std::vector<Input> inputs;
 };
 
@@ -97,6 +107,8 @@ bool input_kind(const fs::path& path, InputKind& kind) {
     kind = InputKind::data_set;
   else if (extension == ".tsv" || extension == ".txt")
     kind = InputKind::tab_text;
+  else if (extension == ".csv")
+    kind = InputKind::csv;
   else if (extension == ".xlsx" || extension == ".xls")
     kind = InputKind::workbook;
   else
@@ -168,6 +180,8 @@ int parse(int argc, char** argv, Arguments& args) {
       args.options.input_pressure = true;
     } else if (!options_end && a == "--ganguly") {
       args.options.ganguly_1979 = true;
+    } else if (!options_end && a == "--no-headings") {
+      args.no_headings = true;
     } else if (!options_end &&
                (a == "--results" || a == "--diagrams" || a == "--workbook" || a == "--plots")) {
       if (i + 1 >= argc) return fail(std::string(a) + " needs a value\n" + std::string(usage));
@@ -181,8 +195,9 @@ int parse(int argc, char** argv, Arguments& args) {
       Input input;
       input.path = argv[i];
       if (!input_kind(input.path, input.kind))
-        return fail(input.path.string() +
-                    ": not a data set (.gsg), tab-separated text (.tsv, .txt) or workbook (.xlsx, .xls)");
+        return fail(
+            input.path.string() +
+            ": not a data set (.gsg), tab-separated text (.tsv, .txt), CSV (.csv) or workbook (.xlsx, .xls)");
       args.inputs.push_back(std::move(input));
     }
   }
@@ -200,6 +215,38 @@ int parse(int argc, char** argv, Arguments& args) {
       continue;
     }
     if (!kolbex::shell::read_file_bytes(input.path, input.bytes, error)) return fail(error);
+    if (input.kind == InputKind::data_set || (input.kind == InputKind::tab_text && args.no_headings))
+      continue;
+    // Tab-separated text without a heading row reads line by line as it always has; so does one whose
+    // fields cannot be split as CSV (a stray quote in a name).
+    const bool tab = input.kind == InputKind::tab_text;
+    char separator = 0;
+    if (!kolbex::entry::split_fields(input.bytes, tab ? '\t' : 0, input.fields, separator, error)) {
+      if (tab) continue;
+      return fail(input.path.string() + ": " + error);
+    }
+    if (!tab && input.fields.empty()) return fail(input.path.string() + ": the file is empty");
+    if (!args.no_headings && kolbex::entry::has_element_heading_row(input.fields))
+      return fail(input.path.string() + ": " + std::string(kolbex::entry::element_percent_refusal));
+    if (args.no_headings || !kolbex::entry::has_heading_row(input.fields)) {
+      if (tab) input.fields.clear();
+      continue;
+    }
+    const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(input.fields, separator);
+    if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
+    if (plan.by_position) {  // the analysis table's own headings: read as laid out, below them
+      const bool numbered = !input.fields[plan.heading_row].empty() &&
+                            input.fields[plan.heading_row][0] == kolbex::engine::analysis_headings[0];
+      input.fields.erase(input.fields.begin(),
+                         input.fields.begin() + static_cast<std::ptrdiff_t>(plan.heading_row + 1));
+      if (numbered)
+        for (auto& row : input.fields)
+          if (!row.empty()) row.erase(row.begin());
+      continue;
+    }
+    input.imported = kolbex::entry::import_analyses(input.fields, plan);
+    input.summary = kolbex::entry::import_summary(plan, *input.imported);
+    input.fields.clear();
   }
   std::string why;
   if (!args.results.empty() && !writable_file(args.results, why))
@@ -252,6 +299,23 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args,
     return kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, args.options, results,
                                             args.diagrams);
   }
+  if (input.imported || input.kind == InputKind::csv || !input.fields.empty()) {
+    // Analyses imported by their headings, or fields read by position into columns 1 to 64.
+    const std::size_t count = input.imported ? input.imported->rows.size() : input.fields.size();
+    AnalysisTable table(static_cast<int>(count));
+    for (std::size_t r = 0; r < count; ++r)
+      for (int c = 1; c < kolbex::engine::analysis_columns; ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        if (input.imported) {
+          if (!input.imported->rows[r][column].empty())
+            table.set_text(static_cast<int>(r) + 1, c, input.imported->rows[r][column]);
+        } else if (column - 1 < input.fields[r].size()) {
+          table.set_text(static_cast<int>(r) + 1, c, input.fields[r][column - 1]);
+        }
+      }
+    return kolbex::results::run_calculation(table, static_cast<int>(count), args.options, results,
+                                            args.diagrams);
+  }
   const std::string text = kolbex::engine::to_utf8(input.bytes);
   const int lines = line_count(text);
   AnalysisTable table(lines);
@@ -277,6 +341,8 @@ int main(int argc, char** argv) {
 
   kolbex::results::ResultsTable results;
   for (const Input& input : args.inputs) {
+    for (const std::string& line : input.summary)
+      std::cerr << "kolbex-calc: " << input.path.string() << ": " << line << '\n';
     // A diagram file that fails loses its lines but not the run; say so, since no window will.
     for (const fs::path& file : run(input, args, results).unwritten_diagram_files)
       std::cerr << "kolbex-calc: warning: " << input.path.string() << ": the diagram data file "

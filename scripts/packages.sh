@@ -1,7 +1,8 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build needs when missing.
 
-# libxlsxwriter writes the results workbook; zlib inflates .xlsx workbooks.
-kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev)
+# libxlsxwriter writes the results workbook; zlib inflates .xlsx workbooks; libcsv splits imported CSV
+# and TSV files into fields.
+kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev libcsv-dev)
 # The desktop program: Qt 6 Widgets (with its offscreen platform for the window tests) and the
 # Liberation Sans Narrow font that stands in for Arial Narrow; Qt SVG for the diagrams; FreeXL reads .xls
 # workbooks.

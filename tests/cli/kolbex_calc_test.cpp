@@ -121,6 +121,60 @@ TEST_F(KolbexCalc, TabTextRunsThroughTheLastAnalysis) {
   EXPECT_EQ(rows[4][0], "ars");
 }
 
+// The 386 published analyses of real-garnets.csv (copied from the shared data; its columns include source,
+// sample, NiO, K2O, P2O5 and notes) imported by their headings give the same results, row for row, as the
+// same analyses typed into the fixed layout (real_garnets_fixed.tsv, written by make_fixed_layout.py).
+TEST_F(KolbexCalc, ImportByHeadingsMatchesTheFixedLayout) {
+  const std::string folder = fixtures + "/import";
+  ASSERT_EQ(run({folder + "/real-garnets.csv"}), 0) << err_;
+  const auto imported = table();
+  EXPECT_NE(err_.find("386 analyses, 18 columns recognised, 11 ignored: source, NiO, K2O, total_as_given"),
+            std::string::npos)
+      << err_;
+  EXPECT_NE(err_.find("ignored column: NiO\n"), std::string::npos);
+  ASSERT_EQ(run({folder + "/real_garnets_fixed.tsv"}), 0) << err_;
+  const auto typed = table();
+  ASSERT_EQ(imported.size(), 2u + 386u);
+  EXPECT_EQ(imported, typed);
+  int almandine = 0, pyrope = 0;
+  for (std::size_t r = 2; r < imported.size(); ++r) {
+    almandine += imported[r][140] == "almandine";
+    pyrope += imported[r][140] == "pyrope";
+  }
+  EXPECT_EQ(almandine, 160);
+  EXPECT_EQ(pyrope, 82);
+}
+
+// A CSV in probe order, the heading row under a title; --no-headings reads the same file by position;
+// files that cannot be imported say why and write nothing.
+TEST_F(KolbexCalc, CsvByHeadingsByPositionAndRefused) {
+  std::ofstream(folder_ / "probe.csv", std::ios::binary)
+      << "Run 7\nSample,SiO2,TiO2,Al2O3,Cr2O3,FeO,MnO,MgO,CaO,Na2O,K2O,Total\n"
+         "DHZ-almandine,36.7,0.75,21.4,,29.9,1.14,0.9,9.02,,,99.81\n";
+  ASSERT_EQ(run({"probe.csv"}), 0) << err_;
+  const auto rows = table();
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[2][0], "DHZ-almandine");
+  EXPECT_EQ(rows[2][1], "36.7");  // SiO2 where SiO2 belongs
+  EXPECT_EQ(rows[2][140], "almandine");
+  EXPECT_NE(err_.find("probe.csv: skipped above the headings: Run 7"), std::string::npos) << err_;
+  ASSERT_EQ(run({"--no-headings", "probe.csv"}), 0) << err_;
+  EXPECT_EQ(table().size(), 2u + 3u);  // the title, the heading row and the analysis, by position
+  const std::string results = (folder_ / "results.tsv").string();
+  std::ofstream(folder_ / "empty.csv") << "";
+  std::ofstream(folder_ / "twice.csv") << "SiO2,Al2O3,FeO,FeOT\n37,21,30,31\n";
+  std::ofstream(folder_ / "elements.csv") << "Sample,Si,Al,Fe,Mg\na,17.5,11.2,23.1,2.0\n";
+  for (const auto& [file, reason] :
+       std::vector<std::pair<std::string, std::string>>{{"empty.csv", "empty"},
+                                                        {"twice.csv", "both go to FeO"},
+                                                        {"elements.csv", "element percentages"}}) {
+    EXPECT_EQ(run({"--results", results, file}), 2) << file;
+    EXPECT_NE(err_.find(file + ": "), std::string::npos) << err_;
+    EXPECT_NE(err_.find(reason), std::string::npos) << err_;
+    EXPECT_FALSE(fs::exists(results));
+  }
+}
+
 // Rows 24 to 28 of the example data set hold garnets whose oxides were recomputed (to 0.01 wt%) from the
 // cations published with batchRCLC (Horton, Holder & Swindle 2021), Fe3+ entered as Fe2O3. The
 // recalculation on 12 anions must give those cations back.

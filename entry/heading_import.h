@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/analysis_record.h"
+
+namespace kolbex::entry {
+
+// A probe export or a table from a paper, read by its column headings into the analysis table's layout.
+//
+// The file's rows are split into fields (comma, semicolon or TAB, quoted as RFC 4180), the heading row is
+// the first of the first 20 rows in which at least three cells name oxides, and each column goes to the
+// analysis-table column its heading names. Columns that have no place are listed, never dropped silently.
+
+using FieldRows = std::vector<std::vector<std::string>>;
+
+// Splits delimited text (UTF-8 with or without a byte order mark, otherwise Windows-1252) into rows of
+// UTF-8 fields. `separator` 0 chooses the one of ',', ';' and TAB that the first line uses most. False
+// with the reason when the text cannot be split (an unterminated quote, binary bytes).
+bool split_fields(std::string_view bytes, char separator, FieldRows& rows, char& used_separator,
+                  std::string& reason);
+
+// Where a source column goes.
+enum class ColumnRole {
+  ignored,       // no place in the analysis table; listed
+  oxide,         // an oxide of the table, by its formula
+  total_fe2o3,   // total iron given as Fe2O3, converted to FeO
+  sample,        // the sample name
+  table_column,  // the cubic flag or a partner-mineral value, by the analysis table's own heading
+};
+
+struct SourceColumn {
+  std::string heading;  // as the file has it
+  ColumnRole role = ColumnRole::ignored;
+  int target = 0;  // the analysis-table column (1 to 64); 0 when ignored
+};
+
+struct ImportPlan {
+  std::size_t heading_row = 0;        // index of the heading row among the file's rows
+  std::vector<std::string> skipped;   // the rows above it (titles, units lines), joined by " | "
+  std::vector<SourceColumn> columns;  // one per field of the heading row
+  bool decimal_comma = false;         // "37,44" is 37.44
+  bool by_position = false;           // the heading row is the analysis table's own: read as laid out
+  std::string refusal;                // why the file cannot be imported; empty when it can
+};
+
+// Finds the heading row and the place of every column. A file without a heading row gets a refusal that
+// says so (the caller may then read it in the fixed layout).
+ImportPlan plan_import(const FieldRows& rows, char separator);
+
+// Whether `rows` has a heading row at all (at least three oxide names in one of the first 20 rows).
+bool has_heading_row(const FieldRows& rows);
+// Whether, without one, a row there names at least three elements (Si, Al, Fe ...): an export in element
+// weight per cent, which must not be read as oxides.
+bool has_element_heading_row(const FieldRows& rows);
+// The refusal for such a file.
+inline constexpr std::string_view element_percent_refusal =
+    "its columns hold element percentages (Si, Al, Fe ...), not oxides: convert them to oxide weight per "
+    "cent first";
+
+// The analyses of an import, each a row of the analysis table (columns 1 to 64), and what was done to
+// the values on the way.
+struct ImportedAnalyses {
+  std::vector<std::array<std::string, engine::analysis_columns>> rows;
+  int below_detection = 0;         // "<0.02", "b.d.l.", "n.d.", "-" and the like, set to 0
+  int negatives = 0;               // negative values, set to 0 unless kept
+  int empty_rows = 0;              // rows with no value in any placed column, left out
+  std::vector<std::string> texts;  // non-numbers kept as text in a numeric cell, "row, heading: text"
+};
+
+ImportedAnalyses import_analyses(const FieldRows& rows, const ImportPlan& plan, bool keep_negatives = false);
+
+// The summary of an import: the first line counts ("37 analyses, 12 columns recognised, 2 ignored: K2O,
+// Total; 5 values below detection set to 0"), then one line per ignored or converted column and per
+// skipped row.
+std::vector<std::string> import_summary(const ImportPlan& plan, const ImportedAnalyses& analyses);
+
+}  // namespace kolbex::entry
