@@ -209,6 +209,18 @@ int parse(int argc, char** argv, Arguments& args) {
 #ifdef KOLBEX_WORKBOOK_IMPORT
       input.workbook = kolbex::entry::read_workbook(input.path);
       if (input.workbook->failure != 0) return fail(input.path.string() + ": " + input.workbook->reason);
+      // A sheet with a heading row of its own (not the input template's) is imported by its headings.
+      if (!args.no_headings) {
+        const kolbex::entry::FieldRows rows = kolbex::entry::workbook_rows(input.workbook->cells);
+        if (kolbex::entry::has_heading_row(rows)) {
+          const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(rows, '\t');
+          if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
+          if (!plan.by_position) {
+            input.imported = kolbex::entry::import_analyses(rows, plan);
+            input.summary = kolbex::entry::import_summary(plan, *input.imported);
+          }
+        }
+      }
 #else
       return fail(input.path.string() + ": this kolbex-calc was built without workbook import");
 #endif
@@ -235,13 +247,7 @@ int parse(int argc, char** argv, Arguments& args) {
     const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(input.fields, separator);
     if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
     if (plan.by_position) {  // the analysis table's own headings: read as laid out, below them
-      const bool numbered = !input.fields[plan.heading_row].empty() &&
-                            input.fields[plan.heading_row][0] == kolbex::engine::analysis_headings[0];
-      input.fields.erase(input.fields.begin(),
-                         input.fields.begin() + static_cast<std::ptrdiff_t>(plan.heading_row + 1));
-      if (numbered)
-        for (auto& row : input.fields)
-          if (!row.empty()) row.erase(row.begin());
+      input.imported = kolbex::entry::positional_analyses(input.fields, &plan);
       continue;
     }
     input.imported = kolbex::entry::import_analyses(input.fields, plan);
@@ -286,7 +292,7 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args,
                                 kolbex::results::ResultsTable& results) {
   using kolbex::entry::AnalysisTable;
 #ifdef KOLBEX_WORKBOOK_IMPORT
-  if (input.kind == InputKind::workbook) {
+  if (input.kind == InputKind::workbook && !input.imported) {
     AnalysisTable table;  // as New File leaves it, then the workbook's 101 rows
     kolbex::entry::place_workbook(input.workbook->cells, table);
     return kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, args.options, results,
@@ -301,19 +307,16 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args,
   }
   if (input.imported || input.kind == InputKind::csv || !input.fields.empty()) {
     // Analyses imported by their headings, or fields read by position into columns 1 to 64.
-    const std::size_t count = input.imported ? input.imported->rows.size() : input.fields.size();
-    AnalysisTable table(static_cast<int>(count));
-    for (std::size_t r = 0; r < count; ++r)
-      for (int c = 1; c < kolbex::engine::analysis_columns; ++c) {
-        const auto column = static_cast<std::size_t>(c);
-        if (input.imported) {
-          if (!input.imported->rows[r][column].empty())
-            table.set_text(static_cast<int>(r) + 1, c, input.imported->rows[r][column]);
-        } else if (column - 1 < input.fields[r].size()) {
-          table.set_text(static_cast<int>(r) + 1, c, input.fields[r][column - 1]);
-        }
-      }
-    return kolbex::results::run_calculation(table, static_cast<int>(count), args.options, results,
+    const kolbex::entry::ImportedAnalyses positional =
+        input.imported ? kolbex::entry::ImportedAnalyses{}
+                       : kolbex::entry::positional_analyses(input.fields, nullptr);
+    const auto& rows = input.imported ? input.imported->rows : positional.rows;
+    AnalysisTable table(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+      for (int c = 1; c < kolbex::engine::analysis_columns; ++c)
+        if (!rows[r][static_cast<std::size_t>(c)].empty())
+          table.set_text(static_cast<int>(r) + 1, c, rows[r][static_cast<std::size_t>(c)]);
+    return kolbex::results::run_calculation(table, static_cast<int>(rows.size()), args.options, results,
                                             args.diagrams);
   }
   const std::string text = kolbex::engine::to_utf8(input.bytes);

@@ -209,7 +209,58 @@ bool comma_decimal(std::string_view v) {
          });
 }
 
+// Why two columns cannot both be imported: they go to the same analysis-table column.
+std::string shared_place(const ImportPlan& plan) {
+  std::map<int, std::string> taken;  // analysis-table column -> the heading that goes there
+  for (const SourceColumn& column : plan.columns) {
+    if (column.target == 0) continue;
+    const auto [at, fresh] = taken.emplace(column.target, column.heading);
+    if (!fresh)
+      return "the columns \"" + at->second + "\" and \"" + column.heading + "\" both go to " +
+             std::string(engine::analysis_headings[static_cast<std::size_t>(column.target)]) +
+             ": keep one of them";
+  }
+  return {};
+}
+
 }  // namespace
+
+void place_column(ImportPlan& plan, std::size_t column, int target) {
+  SourceColumn& c = plan.columns.at(column);
+  const auto named = oxide_place(c.heading);
+  const bool converts = named && named->role == ColumnRole::total_fe2o3;
+  c.target = target;
+  if (target <= 0 || target >= engine::analysis_columns)
+    c.role = ColumnRole::ignored, c.target = 0;
+  else if (target == engine::sample_column)
+    c.role = ColumnRole::sample;
+  else if (target == 15 && converts)
+    c.role = ColumnRole::total_fe2o3;
+  else if ((target >= 2 && target <= 30) || (target >= 34 && target <= 47))
+    c.role = ColumnRole::oxide;
+  else
+    c.role = ColumnRole::table_column;
+  // A refusal of a shared place is lifted once the columns no longer share one.
+  plan.refusal = shared_place(plan);
+}
+
+ImportedAnalyses positional_analyses(const FieldRows& rows, const ImportPlan* plan) {
+  ImportedAnalyses out;
+  std::size_t first = 0;
+  bool numbered = false;
+  if (plan) {
+    first = plan->heading_row + 1;
+    numbered = !rows[plan->heading_row].empty() && rows[plan->heading_row][0] == engine::analysis_headings[0];
+  }
+  for (std::size_t r = first; r < rows.size(); ++r) {
+    std::array<std::string, engine::analysis_columns> analysis;
+    const std::size_t skip = numbered ? 1 : 0;
+    for (std::size_t i = skip; i < rows[r].size() && i - skip + 1 < engine::analysis_columns; ++i)
+      analysis[i - skip + 1] = rows[r][i];
+    out.rows.push_back(std::move(analysis));
+  }
+  return out;
+}
 
 bool split_fields(std::string_view bytes, char separator, FieldRows& rows, char& used_separator,
                   std::string& reason) {
@@ -285,7 +336,6 @@ ImportPlan plan_import(const FieldRows& rows, char separator) {
     for (std::size_t k = 0; k < sample_rank; ++k)
       if (key_of(names[i]) == sample_keys[k]) sample_column = i, sample_rank = k;
 
-  std::map<int, std::string> taken;  // analysis-table column -> the heading that goes there
   for (std::size_t i = 0; i < names.size(); ++i) {
     SourceColumn column{trimmed(names[i]), ColumnRole::ignored, 0};
     if (sample_column == i) {
@@ -295,15 +345,9 @@ ImportPlan plan_import(const FieldRows& rows, char separator) {
     } else if (const auto own = own_heading_keys().find(key_of(names[i])); own != own_heading_keys().end()) {
       column.role = ColumnRole::table_column, column.target = own->second;
     }
-    if (column.target != 0) {
-      const auto [at, fresh] = taken.emplace(column.target, column.heading);
-      if (!fresh && plan.refusal.empty())
-        plan.refusal = "the columns \"" + at->second + "\" and \"" + column.heading + "\" both go to " +
-                       std::string(engine::analysis_headings[static_cast<std::size_t>(column.target)]) +
-                       ": keep one of them";
-    }
     plan.columns.push_back(std::move(column));
   }
+  plan.refusal = shared_place(plan);
 
   const bool any_below =
       std::any_of(rows.begin() + static_cast<std::ptrdiff_t>(plan.heading_row) + 1, rows.end(),

@@ -74,6 +74,15 @@ struct ImportedAnalyses {
 
 ImportedAnalyses import_analyses(const FieldRows& rows, const ImportPlan& plan, bool keep_negatives = false);
 
+// The rows below the analysis table's own heading row (`plan.by_position`), or every row of a file without
+// a heading row (`plan` null), as columns 1 to 64 in their order; a leading "Row No" column is dropped.
+ImportedAnalyses positional_analyses(const FieldRows& rows, const ImportPlan* plan);
+
+// Sends source column `column` to analysis-table column `target` (0: ignore it), with the role that
+// column gives: the sample name, an oxide (total Fe2O3 stays a conversion while it goes to FeO), or a
+// table column. Then checks that no two columns share a place; the refusal names them.
+void place_column(ImportPlan& plan, std::size_t column, int target);
+
 // The summary of an import: the first line counts ("37 analyses, 12 columns recognised, 2 ignored: K2O,
 // Total; 5 values below detection set to 0"), then one line per ignored or converted column and per
 // skipped row.

@@ -5,12 +5,15 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -21,10 +24,12 @@
 #include "entry/data_set_file.h"
 #include "entry/grid_layout.h"
 #include "entry/ui/analysis_table_model.h"
+#include "entry/ui/import_dialog.h"
 #include "entry/ui/workbook_import.h"
 #include "results/calculation_run.h"
 #include "results/ui/results_window.h"
 #include "shell/failure.h"
+#include "shell/file_io.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/garnet_picture.h"
 #include "shell/ui/grid_commands.h"
@@ -47,6 +52,8 @@ const QString data_set_filter = QStringLiteral("Garnet(*.gsg) |*.gsg");
 const QString xls_filter = QStringLiteral("Excel files (*.xls)|*.xls");
 const QString xlsx_filter = QStringLiteral("Excel files (*.xlsx)|*.xlsx");
 const QString save_filter = QStringLiteral("Garnet files(*.gsg) |*.gsg");
+const QString import_filter =
+    QStringLiteral("Analyses (*.csv *.tsv *.txt *.xlsx *.xls)|*.csv;*.tsv;*.txt;*.xlsx;*.xls");
 
 std::filesystem::path path_of(const QString& name) { return std::filesystem::path(name.toStdString()); }
 
@@ -62,6 +69,7 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
       report_(shell::ReportingWindow::data_entry, desktop.messages),
       editing_(*model_, desktop.clipboard, report_) {
   setObjectName(QStringLiteral("kkj"));
+  setAcceptDrops(true);
   setWindowTitle(QStringLiteral("K o l b e x") + QString(10, u' '));
 
   auto* central = new QWidget(this);
@@ -175,6 +183,9 @@ void DataEntryWindow::buildMenus() {
   mnu07Latere_ = entry(edit_workbook, QStringLiteral("2007 - Later (.xlsx)"), "mnu07Latere",
                        QKeySequence(QStringLiteral("Ctrl+F2")), &DataEntryWindow::mnu07Latere);
   edit_workbook->addSeparator();
+  mnuImportAnalyses_ =
+      entry(file, QStringLiteral("Import Analyses..."), "mnuImportAnalyses",
+            QKeySequence(QStringLiteral("Ctrl+Shift+I")), &DataEntryWindow::mnuImportAnalyses);
   file->addSeparator();
   mnuExit_ = entry(file, QStringLiteral("Exit"), "mnuExit", QKeySequence(QStringLiteral("Ctrl+X")),
                    &DataEntryWindow::mnuExit);
@@ -418,8 +429,8 @@ void DataEntryWindow::mnuOpenFile() {
   markSaved();
 }
 
-void DataEntryWindow::openFile() {
-  setTitle(QStringLiteral("Open  File"));
+// The commands a data set makes available, in two moments: before its dialog and once it is chosen.
+void DataEntryWindow::openingState() {
   for (QAction* a :
        {mnuEditCut_, mnuEditCopy_, mnuEditPaste_, mnuEditInsertRow_, mnuEditSelectAll_, mnuEditDelete_})
     a->setEnabled(true);
@@ -427,12 +438,21 @@ void DataEntryWindow::openFile() {
   startup_panel_->hide();
   for (auto* picture : pictures_) picture->show();
   toolbarButton(4)->setEnabled(true);
-  QString name = chooseOpen(data_set_filter);
+}
+
+void DataEntryWindow::openedState() {
   tableShown(true);
   file_panel_->setEnabled(true);
   open_to_calculate_ = true;
   mnuOpen_->setChecked(true);
   for (QAction* a : {mnuClose_, mnuClear_, mnuDelete_, mnuSaveAs_}) a->setEnabled(true);
+}
+
+void DataEntryWindow::openFile(const QString& chosen) {
+  setTitle(QStringLiteral("Open  File"));
+  openingState();
+  QString name = chosen.isEmpty() ? chooseOpen(data_set_filter) : (last_dialog_name_ = chosen);
+  openedState();
   file_panel_->setText(name);
   capCell();
   const bool named = !name.isEmpty();
@@ -578,10 +598,11 @@ void DataEntryWindow::loadWorkbook(const QString& filter, bool stop_when_cancell
   markSaved();
 }
 
-void DataEntryWindow::loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled) {
+void DataEntryWindow::loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled,
+                                            const QString& chosen) {
   newFile();
   setTitle(QStringLiteral("Open Excel File"));
-  const QString name = chooseOpen(filter);
+  const QString name = chosen.isEmpty() ? chooseOpen(filter) : (last_dialog_name_ = chosen);
   if (name.isEmpty()) mnuClose();
   setTitle(QStringLiteral("Wait  Please"));
   std::optional<WorkbookRead> read;
@@ -599,6 +620,136 @@ void DataEntryWindow::loadWorkbookIntoTable(const QString& filter, bool stop_whe
   model_->tableChanged();
   view_->showTableSelection();
   setTitle(QStringLiteral("Data Entry Screen"));
+}
+
+// Import Analyses: any probe export or table, read by its column headings after a preview.
+void DataEntryWindow::mnuImportAnalyses() {
+  if (!mayReplaceAnalyses()) return;
+  const QString name = chooseOpen(import_filter);
+  if (!name.isEmpty()) importAnalyses(name);
+}
+
+namespace {
+
+bool is_workbook_name(const QString& name) {
+  const QString suffix = QFileInfo(name).suffix().toLower();
+  return suffix == QStringLiteral("xlsx") || suffix == QStringLiteral("xls");
+}
+
+// The rows of a file to import, or the reason it cannot be read.
+bool import_rows(const std::filesystem::path& path, bool workbook, FieldRows& rows, char& separator,
+                 std::string& reason) {
+  if (workbook) {
+    const WorkbookRead read = read_workbook(path);
+    if (read.failure != 0) {
+      reason = read.reason;
+      return false;
+    }
+    rows = workbook_rows(read.cells);
+    separator = '\t';
+    return true;
+  }
+  std::string bytes;
+  if (!shell::read_file_bytes(path, bytes, reason)) return false;
+  const bool tabs = path.extension() == ".tsv" || path.extension() == ".TSV";
+  return split_fields(bytes, tabs ? '\t' : 0, rows, separator, reason);
+}
+
+}  // namespace
+
+void DataEntryWindow::importAnalyses(const QString& name) {
+  const std::filesystem::path path = path_of(name);
+  const QString failed = QStringLiteral("The analyses could not be imported from ") + name;
+  FieldRows rows;
+  char separator = 0;
+  std::string reason;
+  if (!import_rows(path, is_workbook_name(name), rows, separator, reason)) {
+    desktop_.messages.show(this, failed, QString::fromStdString(reason));
+    return;
+  }
+  const ImportPlan plan = plan_import(rows, separator);
+  if (!plan.refusal.empty()) {
+    desktop_.messages.show(this, failed, QString::fromStdString(plan.refusal));
+    return;
+  }
+  ImportedAnalyses analyses;
+  if (plan.by_position) {
+    analyses = positional_analyses(rows, &plan);
+  } else {
+    ImportDialog dialog(rows, plan, QFileInfo(name).fileName(), this);
+    const bool accepted = preview_ ? preview_(dialog) : dialog.exec() == QDialog::Accepted;
+    if (!accepted) return;
+    analyses = dialog.analyses();
+  }
+  constexpr std::size_t room = AnalysisTable::layout_rows - 1;  // as New File lays the table out
+  {
+    shell::TextGrid::Change change(table_);
+    newFile();
+    openingState();
+    openedState();
+    const std::size_t placed = std::min(analyses.rows.size(), room);
+    for (std::size_t r = 0; r < placed; ++r)
+      for (int c = 1; c < engine::analysis_columns; ++c)
+        if (!analyses.rows[r][static_cast<std::size_t>(c)].empty())
+          table_.set_text(static_cast<int>(r) + 1, c, analyses.rows[r][static_cast<std::size_t>(c)]);
+    setElement(EntryElement::workbook_load_entries, false);
+    setElement(EntryElement::toolbar_workbook_load, false);
+    file_panel_->setText(name);
+    last_dialog_name_ = name;
+    model_->tableChanged();
+    view_->showTableSelection(true);
+    setTitle(QStringLiteral("Data Entry Screen"));
+  }
+  markSaved();
+  if (analyses.rows.size() > room)
+    desktop_.messages.show(
+        this,
+        QStringLiteral("The table holds %1 analyses: the first %1 of %2 were placed and %3 were left out.")
+            .arg(room)
+            .arg(analyses.rows.size())
+            .arg(analyses.rows.size() - room),
+        QStringLiteral("kolbex-calc calculates any number of analyses: kolbex-calc %1").arg(name));
+}
+
+void DataEntryWindow::openDroppedFile(const QString& name) {
+  if (!mayReplaceAnalyses()) return;
+  const QString suffix = QFileInfo(name).suffix().toLower();
+  if (suffix == QStringLiteral("gsg")) {
+    {
+      shell::TextGrid::Change change(table_);
+      openFile(name);
+    }
+    markSaved();
+    return;
+  }
+  if (is_workbook_name(name)) {
+    // A workbook laid out as the input template (no heading row but the table's own) loads as it is.
+    FieldRows rows;
+    char separator = 0;
+    std::string reason;
+    if (import_rows(path_of(name), true, rows, separator, reason) &&
+        (!has_heading_row(rows) || plan_import(rows, separator).by_position)) {
+      {
+        shell::TextGrid::Change change(table_);
+        loadWorkbookIntoTable(suffix == QStringLiteral("xls") ? xls_filter : xlsx_filter, true, name);
+      }
+      markSaved();
+      return;
+    }
+  }
+  importAnalyses(name);
+}
+
+void DataEntryWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!urls.isEmpty() && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void DataEntryWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+  event->acceptProposedAction();
+  openDroppedFile(urls.front().toLocalFile());
 }
 
 void DataEntryWindow::mnu9703() { loadWorkbook(xls_filter, true); }

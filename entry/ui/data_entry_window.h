@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -81,6 +82,12 @@ class DataEntryWindow : public QMainWindow {
   void mnu07Later();   // load a .xlsx workbook
   void mnu9703e();     // edit Kolbex.xls
   void mnu07Latere();  // edit Kolbex.xlsx
+  void mnuImportAnalyses();
+  // A file as if dropped onto the window: a data set opens as Open File does, a workbook laid out as the
+  // input template loads as the load commands do, anything else is imported by its headings.
+  void openDroppedFile(const QString& name);
+  // How the import preview is shown; the window tests answer it without a modal loop.
+  void setImportPreview(std::function<bool(class ImportDialog&)> preview) { preview_ = std::move(preview); }
   void mnuAbout();
   void mnuHelp();
   void displayNextScreen();  // toolbar 22
@@ -93,6 +100,8 @@ class DataEntryWindow : public QMainWindow {
  protected:
   // Closing the first window by its frame ends the program, as Exit does.
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildMenus();
@@ -107,8 +116,12 @@ class DataEntryWindow : public QMainWindow {
   void markSaved() { saved_revision_ = table_.revision(); }
   void refreshUndo();
   void newFile();
-  void openFile();
-  void loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled);
+  // `chosen`: the file to use instead of asking with the dialog.
+  void openFile(const QString& chosen = {});
+  void loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled, const QString& chosen = {});
+  void openingState();
+  void openedState();
+  void importAnalyses(const QString& name);
   // Save As; true when the data set was written.
   bool saveAs();
   void capCell();
@@ -156,6 +169,7 @@ class DataEntryWindow : public QMainWindow {
   QAction* mnu07Later_ = nullptr;
   QAction* mnu9703e_ = nullptr;
   QAction* mnu07Latere_ = nullptr;
+  QAction* mnuImportAnalyses_ = nullptr;
   QAction* mnuExit_ = nullptr;
   QAction* mnuClear_ = nullptr;
   QAction* mnuDelete_ = nullptr;
@@ -170,6 +184,7 @@ class DataEntryWindow : public QMainWindow {
   QAction* mnuOpen_ = nullptr;
   QAction* mnuInputP_ = nullptr;
   QAction* mnuGanguly79_ = nullptr;
+  std::function<bool(ImportDialog&)> preview_;
 };
 
 }  // namespace kolbex::entry

@@ -361,4 +361,19 @@ void place_workbook(const WorkbookRectangle& cells, AnalysisTable& table) {
                      {WorkbookRectangle::rows - 1, WorkbookRectangle::columns - 1});
 }
 
+FieldRows workbook_rows(const WorkbookRectangle& cells) {
+  FieldRows rows;
+  std::size_t last_row = 0;
+  for (int r = 0; r < WorkbookRectangle::rows; ++r) {
+    std::vector<std::string> row;
+    for (int c = 0; c < WorkbookRectangle::columns; ++c)
+      row.push_back(cells.at(r, c).value_or(std::string()));
+    while (!row.empty() && row.back().empty()) row.pop_back();
+    if (!row.empty()) last_row = rows.size() + 1;
+    rows.push_back(std::move(row));
+  }
+  rows.resize(last_row);
+  return rows;
+}
+
 }  // namespace kolbex::entry

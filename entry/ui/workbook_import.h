@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "entry/analysis_table.h"
+#include "entry/heading_import.h"
 
 namespace kolbex::entry {
 
@@ -49,5 +50,9 @@ std::string number_text(double x);
 // The table gets 101 rows and 65 columns; each rectangle cell with a value becomes that cell's text. The
 // current cell and the selection end are left at (100, 64), the last cell written.
 void place_workbook(const WorkbookRectangle& cells, AnalysisTable& table);
+
+// The rows of a workbook's shown sheet for an import by headings: the rectangle's rows up to the last one
+// with a value, each up to its last value.
+FieldRows workbook_rows(const WorkbookRectangle& cells);
 
 }  // namespace kolbex::entry
