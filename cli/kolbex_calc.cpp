@@ -28,6 +28,7 @@
 #include "results/ui/ternary_plot.h"
 #endif
 #include "shell/file_io.h"
+#include "shell/version.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +37,7 @@ namespace {
 constexpr std::string_view usage =
     "usage: kolbex-calc [--input-pressure] [--ganguly] [--no-headings] [--results FILE] [--workbook FILE]\n"
     "                   [--diagrams DIR] [--plots DIR] INPUT...\n"
-    "       kolbex-calc --help\n"
+    "       kolbex-calc --help | --version\n"
     "\n"
     "Recalculates garnet analyses into formulas, allocates the sites, classifies them (Grew et al. 2013),\n"
     "estimates Fe2+-Mg exchange temperatures with thirty garnet-biotite, garnet-clinopyroxene and\n"
@@ -60,6 +61,7 @@ constexpr std::string_view usage =
     "  --no-headings      read every text INPUT as columns 1 to 64, heading row or not\n"
     "  --input-pressure   TT76 and TFS78 use the entered garnet-biotite pressure\n"
     "  --ganguly          use Ganguly's (1979) garnet-clinopyroxene form of TG79 (T =< 1060 oC)\n"
+    "  --version          show the version\n"
     "  --help             show this text\n";
 
 constexpr int exit_bad_input = 2;
@@ -173,6 +175,9 @@ int parse(int argc, char** argv, Arguments& args) {
     const std::string_view a = argv[i];
     if (!options_end && a == "--") {
       options_end = true;
+    } else if (!options_end && a == "--version") {
+      std::cout << "kolbex-calc " << kolbex::shell::version << '\n';
+      return -1;
     } else if (!options_end && (a == "--help" || a == "-h")) {
       std::cout << usage;
       return -1;

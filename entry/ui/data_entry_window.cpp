@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -30,6 +31,7 @@
 #include "results/ui/results_window.h"
 #include "shell/failure.h"
 #include "shell/file_io.h"
+#include "shell/program_folders.h"
 #include "shell/ui/about_window.h"
 #include "shell/ui/garnet_picture.h"
 #include "shell/ui/grid_commands.h"
@@ -551,8 +553,13 @@ void DataEntryWindow::mnuEditSelectAll() {
 }
 
 results::ResultsWindow& DataEntryWindow::results() {
-  if (!results_)
-    results_ = new results::ResultsWindow(this, desktop_, program_folder_ / "Output.xlsx", folder_);
+  if (!results_) {
+    // Beside the program when its folder can be written, else in the user's data folder.
+    std::filesystem::path workbook = shell::output_workbook(
+        program_folder_, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    if (workbook.empty()) workbook = program_folder_ / "Output.xlsx";  // the send then says why it failed
+    results_ = new results::ResultsWindow(this, desktop_, workbook, folder_);
+  }
   return *results_;
 }
 
@@ -759,7 +766,7 @@ void DataEntryWindow::mnu07Later() { loadWorkbook(xlsx_filter, true); }
 // program never writes into it.
 void DataEntryWindow::editWorkbook(const char* template_name) {
   setTitle(QStringLiteral("Edit Excel File"));
-  const std::filesystem::path path = program_folder_ / template_name;
+  const std::filesystem::path path = shell::resource_path(program_folder_, template_name);
   std::error_code ec;
   if (std::filesystem::is_regular_file(path, ec))
     shell::open_document(desktop_, this, QUrl::fromLocalFile(QString::fromStdString(path.string())));

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "shell/program_folders.h"
+
 namespace kolbex::shell {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -21,7 +23,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QString help_folder() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"));
+  return QString::fromStdString(
+      resource_path(QCoreApplication::applicationDirPath().toStdString(), "help").string());
 }
 
 HelpWindow& open_help() {
