@@ -50,7 +50,21 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Kolbex"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kolbex"));
   QApplication::setApplicationVersion(QString::fromLatin1(kolbex::shell::version));
-  QApplication::setDesktopFileName(QStringLiteral("kolbex"));
+  QApplication::setDesktopFileName(QStringLiteral("org.kolbex.Kolbex"));
+  // --check-resources: say where the help, the templates and the example were found, and fail when one
+  // is missing (for checking an installation).
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "--check-resources") == 0) {
+      const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
+      bool all = true;
+      for (const char* name : {"help/index.html", "Kolbex.xls", "Kolbex.xlsx", "examples/garnets.gsg"}) {
+        const std::filesystem::path path = kolbex::shell::resource_path(program, name);
+        const bool found = std::filesystem::is_regular_file(path);
+        std::printf("%s %s\n", found ? "found" : "missing", path.string().c_str());
+        all = all && found;
+      }
+      return all ? 0 : 1;
+    }
   // --quit-when-shown: leave as soon as the first window has been drawn (for timing the start).
   bool quit_when_shown = false;
   QString file;
