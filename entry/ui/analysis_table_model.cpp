@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "entry/grid_layout.h"
+#include "shell/ui/grid_view.h"
 #include "shell/ui/qt_text.h"
 
 namespace kolbex::entry {
@@ -42,9 +43,10 @@ QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation
   const AnalysisColumnLayout layout = analysis_column_layout(column);
   if (role == Qt::DisplayRole) return shell::qt_text(table_.text(0, column));
   if (role == Qt::TextAlignmentRole) return alignment(layout.heading);
-  if (role == Qt::BackgroundRole && layout.heading_background) {
+  if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && layout.heading_background) {
     const Rgb c = *layout.heading_background;
-    return QBrush(QColor(c.red, c.green, c.blue));
+    const QColor background(c.red, c.green, c.blue);
+    return QBrush(role == Qt::BackgroundRole ? background : shell::readable_text_on(background));
   }
   return {};
 }

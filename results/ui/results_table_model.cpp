@@ -4,6 +4,7 @@
 #include <QColor>
 
 #include "results/results_columns.h"
+#include "shell/ui/grid_view.h"
 
 namespace kolbex::results {
 
@@ -24,9 +25,12 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const {
                  ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                  : QVariant(Qt::AlignCenter);
     case Qt::BackgroundRole:
+    case Qt::ForegroundRole:
       if (row == 1)
-        if (const auto colour = results_heading_colour(column))
-          return QBrush(QColor(colour->red, colour->green, colour->blue));
+        if (const auto colour = results_heading_colour(column)) {
+          const QColor background(colour->red, colour->green, colour->blue);
+          return QBrush(role == Qt::BackgroundRole ? background : shell::readable_text_on(background));
+        }
       return {};
     default: return {};
   }

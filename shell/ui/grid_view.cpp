@@ -15,6 +15,10 @@
 
 namespace kolbex::shell {
 
+QColor readable_text_on(const QColor& background) {
+  return background.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 QFont narrow_font(double point_size, bool bold) {
   QFont font;
   font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")});

@@ -49,6 +49,10 @@ QSize fitting_window_size(const QWidget* window, QSize preferred);
 
 // "Arial Narrow", or the metric-compatible "Liberation Sans Narrow", at a size; the grids use 9.75 point.
 QFont narrow_font(double point_size, bool bold = false);
+
+// The text colour that stays readable on a coloured heading, whatever the desktop's theme: black on a
+// light background, white on a dark one.
+QColor readable_text_on(const QColor& background);
 inline QFont grid_font() { return narrow_font(9.75); }
 
 }  // namespace kolbex::shell

@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QBrush>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,32 @@ class DataEntryWindowTest : public QObject {
     QAbstractItemModelTester results(&w.window.resultsWindow()->model(),
                                      QAbstractItemModelTester::FailureReportingMode::QtTest);
     w.click(13);
+  }
+
+  // Every coloured heading of both grids sets its text colour too, so a dark desktop theme (light text)
+  // does not leave light text on the light heading colours.
+  void colouredHeadingsCarryTheirTextColour() {
+    Window w;
+    w.fake.answers = {QString::fromStdString(KOLBEX_EXAMPLE)};
+    w.shortcut(Qt::Key_O);
+    w.click(13);
+    int coloured = 0;
+    const auto check = [&](const QVariant& background, const QVariant& text) {
+      if (!background.isValid()) return;
+      ++coloured;
+      QVERIFY(text.isValid());
+      const QColor b = background.value<QBrush>().color(), t = text.value<QBrush>().color();
+      QVERIFY(std::abs(b.lightness() - t.lightness()) >= 100);
+    };
+    auto& entry = w.window.model();
+    for (int c = 0; c < entry.columnCount(); ++c)
+      check(entry.headerData(c, Qt::Horizontal, Qt::BackgroundRole),
+            entry.headerData(c, Qt::Horizontal, Qt::ForegroundRole));
+    auto& results = w.window.resultsWindow()->model();
+    for (int c = 0; c < results.columnCount(); ++c)
+      check(results.data(results.index(0, c), Qt::BackgroundRole),
+            results.data(results.index(0, c), Qt::ForegroundRole));
+    QVERIFY(coloured > 40);
   }
 
   // The enabled states and texts that New File, Open File, Close and Save As set.
