@@ -175,6 +175,22 @@ TEST_F(KolbexCalc, CsvByHeadingsByPositionAndRefused) {
   }
 }
 
+// A workbook exported by a probe, its headings on row 3 under a title and a units line, is imported by
+// its headings like a CSV.
+TEST_F(KolbexCalc, WorkbookWithHeadingsOnRowThree) {
+  const int status = run({std::string(KOLBEX_WORKBOOKS) + "/probe_export.xlsx"});
+  if (err_.find("without workbook import") != std::string::npos) GTEST_SKIP() << "built without Qt";
+  ASSERT_EQ(status, 0) << err_;
+  const auto rows = table();
+  ASSERT_EQ(rows.size(), 2u + 2u);
+  EXPECT_EQ(rows[2][0], "DHZ-almandine");
+  EXPECT_EQ(rows[2][1], "36.7");
+  EXPECT_EQ(rows[2][140], "almandine");
+  EXPECT_EQ(rows[3][140], "pyrope");
+  EXPECT_NE(err_.find("2 analyses, 8 columns recognised, 2 ignored: K2O, Total"), std::string::npos) << err_;
+  EXPECT_NE(err_.find("skipped above the headings: Microprobe run 2026-11-03"), std::string::npos);
+}
+
 // Rows 24 to 28 of the example data set hold garnets whose oxides were recomputed (to 0.01 wt%) from the
 // cations published with batchRCLC (Horton, Holder & Swindle 2021), Fe3+ entered as Fe2O3. The
 // recalculation on 12 anions must give those cations back.

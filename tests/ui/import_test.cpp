@@ -160,6 +160,11 @@ class ImportTest : public QObject {
     QCoreApplication::sendEvent(&w.window, &drop);
     QCOMPARE(previews, 1);
     QCOMPARE(w.text(1, 1), std::string("g1-core"));
+    // A workbook with headings of its own (a probe export, headings on row 3) is imported, not loaded.
+    w.window.openDroppedFile(QString::fromLatin1(KOLBEX_WORKBOOKS "/probe_export.xlsx"));
+    QCOMPARE(previews, 2);
+    QCOMPARE(w.text(1, 1), std::string("DHZ-almandine"));
+    QCOMPARE(w.text(2, 16), std::string("19.6"));
     QVERIFY(w.fake.messages.isEmpty());
   }
 };
