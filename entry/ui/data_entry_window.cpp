@@ -83,7 +83,9 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
   title_ = shell::title_label({}, central);
   title_->setObjectName(QStringLiteral("Label3"));
   titles->addWidget(title_);
-  titles->addWidget(new QLabel(QStringLiteral("A Windows Program for Garnet Supergroup Minerals"), central));
+  auto* subtitle = new QLabel(QStringLiteral("A Windows Program for Garnet Supergroup Minerals"), central);
+  subtitle->setWordWrap(true);
+  titles->addWidget(subtitle);
   heading->addWidget(pictures_[0]);
   heading->addLayout(titles, 1);
   heading->addWidget(pictures_[1]);
@@ -105,6 +107,7 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
           "Formula calculation  ·  Classification (Grew et al. 2013)  ·  30 Fe-Mg exchange geothermometers"),
       startup_panel_);
   functions->setAlignment(Qt::AlignCenter);
+  functions->setWordWrap(true);  // on a small screen the line wraps rather than widening the window
   startup->addWidget(functions);
   startup->addStretch();
   layout->addWidget(startup_panel_, 1);
@@ -280,8 +283,14 @@ void DataEntryWindow::buildStatusBar() {
   statusBar()->addWidget(file_panel_, 3);
   statusBar()->addWidget(time_panel_, 1);
   statusBar()->addWidget(date_panel_, 1);
-  statusBar()->addWidget(
-      new QLabel(QStringLiteral("Kolbex  ·  garnet-supergroup formulas, names and temperatures"), this), 3);
+  auto* about =
+      new QLabel(QStringLiteral("Kolbex  ·  garnet-supergroup formulas, names and temperatures"), this);
+  statusBar()->addWidget(about, 3);
+  // The panels give way on a small screen (or at a large scaling) instead of widening the window past it.
+  for (QLabel* panel : {file_panel_, time_panel_, date_panel_, about}) {
+    panel->setMinimumWidth(1);
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  }
   // Panels 2 and 3 keep the time and the date by themselves.
   auto tick = [this] {
     const QDateTime now = QDateTime::currentDateTime();
