@@ -156,7 +156,9 @@ TEST(HeadingImport, RefusalsSayWhy) {
   FieldRows rows;
   char separator = 0;
   std::string reason;
-  EXPECT_FALSE(split_fields(std::string("SiO2,Al2O3\0\x01,FeO", 18), 0, rows, separator, reason));
+  constexpr char bytes[] = "SiO2,Al2O3\0\x01,FeO";
+  const std::string_view binary(bytes, sizeof bytes - 1);
+  EXPECT_FALSE(split_fields(binary, 0, rows, separator, reason));
   EXPECT_NE(reason.find("binary"), std::string::npos);
 }
 
