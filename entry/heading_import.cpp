@@ -34,8 +34,10 @@ void on_field(void* text, std::size_t length, void* data) {
 
 void on_row_end(int, void* data) {
   auto* s = static_cast<Splitter*>(data);
+  const std::size_t fields = s->row.size();
   s->rows->push_back(std::move(s->row));
-  s->row.clear();
+  s->row = {};
+  s->row.reserve(fields);  // the next row most likely has as many
 }
 
 int is_blank(unsigned char c) { return c == ' '; }
@@ -157,11 +159,13 @@ bool is_own_heading_row(const std::vector<std::string>& row) {
   return false;
 }
 
-std::string trimmed(std::string_view s) {
+std::string_view trimmed_view(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return std::string(s);
+  return s;
 }
+
+std::string trimmed(std::string_view s) { return std::string(trimmed_view(s)); }
 
 std::string joined(const std::vector<std::string>& cells) {
   std::string out;
@@ -177,6 +181,11 @@ std::string joined(const std::vector<std::string>& cells) {
 
 bool below_detection(std::string_view value) {
   if (value.starts_with('<')) return true;
+  // A number is never a marker: most values leave here.
+  const auto first = static_cast<unsigned char>(value.front());
+  if (std::isdigit(first) || (value.size() > 1 && (first == '-' || first == '.') &&
+                              std::isdigit(static_cast<unsigned char>(value[1]))))
+    return false;
   std::string key;
   for (const char c : value)
     if (c != '.' && c != ' ') key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -372,6 +381,7 @@ ImportPlan plan_import(const FieldRows& rows, char separator) {
 ImportedAnalyses import_analyses(const FieldRows& rows, const ImportPlan& plan, bool keep_negatives) {
   ImportedAnalyses out;
   if (!plan.refusal.empty() || plan.by_position) return out;
+  out.rows.reserve(rows.size() - plan.heading_row - 1);
   for (std::size_t r = plan.heading_row + 1; r < rows.size(); ++r) {
     std::array<std::string, engine::analysis_columns> analysis;
     bool any = false;
@@ -380,8 +390,9 @@ ImportedAnalyses import_analyses(const FieldRows& rows, const ImportPlan& plan, 
     for (std::size_t i = 0; i < rows[r].size() && i < plan.columns.size(); ++i) {
       const SourceColumn& column = plan.columns[i];
       if (column.role == ColumnRole::ignored) continue;
-      std::string value = trimmed(rows[r][i]);
-      if (value.empty()) continue;
+      const std::string_view field = trimmed_view(rows[r][i]);
+      if (field.empty()) continue;
+      std::string value(field);
       any = true;
       auto& cell = analysis[static_cast<std::size_t>(column.target)];
       if (column.role == ColumnRole::sample || column.target == engine::cubic_flag_column) {
