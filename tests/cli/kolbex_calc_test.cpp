@@ -191,6 +191,34 @@ TEST_F(KolbexCalc, WorkbookWithHeadingsOnRowThree) {
   EXPECT_NE(err_.find("skipped above the headings: Microprobe run 2026-11-03"), std::string::npos);
 }
 
+// The whole output of the example data set against the golden files: every field of every results row
+// (a mismatch names its row, sample and heading; a missing or extra row fails), and the thirteen diagram
+// data files byte for byte.
+TEST_F(KolbexCalc, ExampleMatchesTheGoldenOutput) {
+  const fs::path golden = fs::path(fixtures) / "golden";
+  ASSERT_EQ(run({"--diagrams", "out", KOLBEX_EXAMPLE}), 0) << err_;
+  const auto got = table();
+  out_ = slurp(golden / "garnets_results.tsv");
+  const auto expected = table();
+  ASSERT_GE(expected.size(), 3u);
+  const std::vector<std::string>& headings = expected[1];
+  for (std::size_t r = 0; r < std::max(got.size(), expected.size()); ++r) {
+    ASSERT_LT(r, got.size()) << "row " << r << " (" << expected[r][0] << ") is missing";
+    ASSERT_LT(r, expected.size()) << "row " << r << " (" << got[r][0] << ") is extra";
+    ASSERT_EQ(got[r].size(), expected[r].size()) << "row " << r;
+    for (std::size_t c = 0; c < expected[r].size(); ++c)
+      EXPECT_EQ(got[r][c], expected[r][c])
+          << "row " << r << " (" << expected[r][0] << "), column " << c + 1 << " (" << headings[c] << ")";
+  }
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(golden)) {
+    if (entry.path().extension() != ".dat") continue;
+    ++files;
+    EXPECT_EQ(slurp(folder_ / "out" / entry.path().filename()), slurp(entry.path())) << entry.path().filename();
+  }
+  EXPECT_EQ(files, 13);
+}
+
 // Rows 24 to 28 of the example data set hold garnets whose oxides were recomputed (to 0.01 wt%) from the
 // cations published with batchRCLC (Horton, Holder & Swindle 2021), Fe3+ entered as Fe2O3. The
 // recalculation on 12 anions must give those cations back.
