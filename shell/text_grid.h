@@ -46,7 +46,6 @@ class TextGrid {
   CellPosition current() const { return current_; }
   CellPosition selection_end() const { return selection_end_; }
   void set_current(CellPosition p) { current_ = p; }
-  void set_selection_end(CellPosition p) { selection_end_ = p; }
   void select_block(CellPosition first, CellPosition last) {
     current_ = first;
     selection_end_ = last;

@@ -9,7 +9,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <random>
 
 #include "entry/compound_file.h"
 #include "entry/zip_archive.h"
@@ -321,19 +320,6 @@ WorkbookRead read_xlsx(std::string_view bytes) {
   if (!sheet_xml) return invalid(error.empty() ? "the shown sheet is missing" : error);
   WorkbookRead read;
   if (const auto problem = read_sheet(*sheet_xml, strings, read.cells)) return invalid(*problem);
-  return read;
-}
-
-WorkbookRead read_xls(std::string_view bytes) {
-  // FreeXL reads files only: the bytes go to a private temporary file first.
-  const std::filesystem::path temporary = std::filesystem::temp_directory_path() /
-                                          ("kolbex-xls-" + std::to_string(std::random_device{}()) + ".xls");
-  std::string error;
-  if (!shell::write_file_replacing(temporary, bytes, error))
-    return {shell::failure::device_io_error, error, {}};
-  WorkbookRead read = read_xls_file(temporary, bytes);
-  std::error_code ec;
-  std::filesystem::remove(temporary, ec);
   return read;
 }
 

@@ -40,9 +40,8 @@ struct WorkbookRead {
 
 // Reads a workbook file, .xlsx or .xls by its content (a zip or a Compound File), whatever its name.
 WorkbookRead read_workbook(const std::filesystem::path& path);
-// The readers themselves, on the bytes of a file (a .xls is read through a temporary copy).
+// The .xlsx reader itself, on the bytes of a file.
 WorkbookRead read_xlsx(std::string_view bytes);
-WorkbookRead read_xls(std::string_view bytes);
 
 // The text form of a number: the general format of the results ("40.1", "0.5", "1E-05").
 std::string number_text(double x);
