@@ -50,8 +50,8 @@ void compute_end_members(const RecalculatedFormula& f, const SpeciesName& name, 
   e.GrsAdrShr = e.Grs4 + e.Adr4 + e.Shr4;
   e.AlmSps = e.Alm + e.Sps;
 
-  // The clear step: only the six species of the diagrams keep values, andradite and uvarovite the
-  // four-component set alone.
+  // Only the six species of the diagrams keep end-member values; andradite and uvarovite keep the
+  // four-component set alone, the others are cleared.
   if (!is_one_of(name.species,
                  {"almandine", "pyrope", "grossular", "spessartine", "andradite", "uvarovite"})) {
     e = no_end_members;

@@ -43,8 +43,9 @@ struct FormulaWork {
   double OFe3 = 0, Fe2 = 0;  // frame-1 oxygen bound to Fe3+, and Fe2+ (= its oxygen)
   double E2 = 0;             // the excess left for manganese
   double OMn3 = 0, Mn2 = 0;
-  double Fe3amount = 0, Fe2amount = 0, Mn3amount = 0, Mn2amount = 0;  // second normalisation, step 1
-  double A2 = 0;                                                      // anion equivalents after the estimate
+  double Fe3amount = 0, Fe2amount = 0, Mn3amount = 0,
+         Mn2amount = 0;  // the estimated amounts, before renormalising
+  double A2 = 0;         // anion equivalents after the estimate
 };
 
 // Recalculates one analysis: analysis total, O=F, both normalisations, the iron and manganese

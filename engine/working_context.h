@@ -21,8 +21,8 @@ struct WorkingContext {
   AnionSite anions;
 };
 
-// Stages 1 to 5 of one analysis on the context's record: recalculation, site allocation and
-// charge-class totals, the dominant charge formula, group and species, the anion site.
+// The whole calculation of one analysis on the context's record, in order: recalculation, site
+// allocation and charge-class totals, the dominant charge formula, group and species, the anion site.
 void calculate_analysis(WorkingContext& context);
 
 }  // namespace kolbex::engine

@@ -214,7 +214,7 @@ void ResultsWindow::mnuExit() {
   QCoreApplication::quit();
 }
 
-// send_results_to_workbook: the whole table into Output.xlsx, which is replaced only once complete.
+// Send: the whole table into Output.xlsx, which is replaced only once complete.
 void ResultsWindow::sendResultsToWorkbook(bool with_notice) {
   if (with_notice) {
     title_->setText(QStringLiteral("Wait Please"));
@@ -250,7 +250,7 @@ void ResultsWindow::sendResultsToWorkbook(bool with_notice) {
 
 void ResultsWindow::mnuSEF() { sendResultsToWorkbook(false); }
 
-// show_results_workbook: Output.xlsx in the desktop's spreadsheet program.
+// Open Excel File: Output.xlsx in the desktop's spreadsheet program.
 void ResultsWindow::mnuOEF() {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(workbook_, ec)) {

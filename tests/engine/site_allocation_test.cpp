@@ -134,7 +134,7 @@ TEST(SiteAllocation, FillsZThenYAndLeavesTheRestToX) {
   }
 }
 
-// Corrections 1 and 2 lower Si(Z) below 0 when the whole-Z cations alone overfill the site.
+// The two overfull-Z corrections lower Si(Z) below 0 when the whole-Z cations alone overfill the site.
 TEST(SiteAllocation, OverfullZIsBroughtToThreeThroughSilicon) {
   RecalculatedFormula f;
   f.apfu[P] = 3.2;
