@@ -51,8 +51,8 @@ void allocate_sites(const RecalculatedFormula& f, SiteAllocation& s) {
   store(Z.Ti, fill(a[Ti], s.Zpre + Z.Si + Z.Al + Z.Fe3 + Z.Fe2, Zcap));
   total_Z(s);
 
-  // Two corrections of an overfull Z, acting only when Zpre alone exceeds 3 (a vacancy for (F)4 groups,
-  // then Zpre with more than 3 Si): they lower Si(Z), below 0 if need be.
+  // Two corrections of an overfull Z, both lowering Si(Z), below 0 if need be: with a vacancy for (F)4
+  // groups, by the excess over 3; with whole-Z cations and more than 3 Si, to 3 - Zpre.
   if (Z.vacancy > 0 && Z.total > 3) store(Z.Si, Z.Si - (Z.total - 3));
   total_Z(s);
   if (s.Zpre > 0 && a[Si] > 3 && Z.total > 3) store(Z.Si, 3 - s.Zpre);
