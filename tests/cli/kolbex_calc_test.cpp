@@ -214,7 +214,8 @@ TEST_F(KolbexCalc, ExampleMatchesTheGoldenOutput) {
   for (const auto& entry : fs::directory_iterator(golden)) {
     if (entry.path().extension() != ".dat") continue;
     ++files;
-    EXPECT_EQ(slurp(folder_ / "out" / entry.path().filename()), slurp(entry.path())) << entry.path().filename();
+    EXPECT_EQ(slurp(folder_ / "out" / entry.path().filename()), slurp(entry.path()))
+        << entry.path().filename();
   }
   EXPECT_EQ(files, 13);
 }
