@@ -315,14 +315,11 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args,
     const kolbex::entry::ImportedAnalyses positional =
         input.imported ? kolbex::entry::ImportedAnalyses{}
                        : kolbex::entry::positional_analyses(input.fields, nullptr);
-    const auto& rows = input.imported ? input.imported->rows : positional.rows;
-    AnalysisTable table(static_cast<int>(rows.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r)
-      for (int c = 1; c < kolbex::engine::analysis_columns; ++c)
-        if (!rows[r][static_cast<std::size_t>(c)].empty())
-          table.set_text(static_cast<int>(r) + 1, c, rows[r][static_cast<std::size_t>(c)]);
-    return kolbex::results::run_calculation(table, static_cast<int>(rows.size()), args.options, results,
-                                            args.diagrams);
+    const kolbex::entry::ImportedAnalyses& analyses = input.imported ? *input.imported : positional;
+    const int count = static_cast<int>(analyses.rows.size());
+    AnalysisTable table(count);
+    kolbex::entry::place_analyses(analyses, table, analyses.rows.size());
+    return kolbex::results::run_calculation(table, count, args.options, results, args.diagrams);
   }
   const std::string text = kolbex::engine::to_utf8(input.bytes);
   const int lines = line_count(text);

@@ -39,7 +39,13 @@ struct AnalysisRecord {
 inline constexpr int analysis_columns = 65;
 inline constexpr int sample_column = 1;
 inline constexpr int sio2_column = 2;
+inline constexpr int feo_column = 15;
 inline constexpr int cubic_flag_column = 32;
+// The 43 weight-percent cells: columns 2 to 30 (SiO2 to H2O) and 34 to 47 (La2O3 to Lu2O3).
+inline constexpr int oxide_column_count = 43;
+constexpr bool is_oxide_column(int column) {
+  return (column >= 2 && column <= 30) || (column >= 34 && column <= 47);
+}
 
 // The headings of row 0. The spacer columns 31, 33, 48, 54 and 60 have none and are never read. The
 // brackets of the partner-mineral headings mark the first and last column of each block.

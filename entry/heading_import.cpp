@@ -11,6 +11,7 @@
 #include <set>
 
 #include "engine/text_encoding.h"
+#include "entry/analysis_table.h"
 
 namespace kolbex::entry {
 namespace {
@@ -89,9 +90,8 @@ struct Place {
 const std::map<std::string, int>& oxide_keys() {
   static const std::map<std::string, int> keys = [] {
     std::map<std::string, int> k;
-    for (int c = 2; c <= 47; ++c)
-      if ((c <= 30 || c >= 34) && !engine::analysis_headings[static_cast<std::size_t>(c)].empty())
-        k[key_of(engine::analysis_headings[static_cast<std::size_t>(c)])] = c;
+    for (int c = 0; c < engine::analysis_columns; ++c)
+      if (engine::is_oxide_column(c)) k[key_of(engine::analysis_headings[static_cast<std::size_t>(c)])] = c;
     k["y2o3"] = 14;  // Y2O3 alone goes where Y2O3 with the rare earths lumped in goes
     return k;
   }();
@@ -118,17 +118,18 @@ constexpr std::string_view sample_keys[] = {"sample", "sampleno", "samplename", 
                                             "label",  "id",       "point",      "analysis", "spot"};
 
 std::optional<Place> oxide_place(std::string_view heading) {
-  std::string key = key_of(heading);
-  const bool total = marks_total(heading);
-  for (const std::string_view suffix : {"total", "tot", "t"}) {
-    if ((key == std::string("feo") + std::string(suffix)) ||
-        (key == std::string("fe2o3") + std::string(suffix))) {
-      key.erase(key.size() - suffix.size());
-      if (key == "fe2o3") return Place{ColumnRole::total_fe2o3, 15};
-      return Place{ColumnRole::oxide, 15};
+  const std::string key = key_of(heading);
+  // Total iron: as FeO it goes to FeO, as Fe2O3 it is converted there.
+  bool total = marks_total(heading);
+  std::string_view base = key;
+  for (const std::string_view suffix : {"total", "tot", "t"})
+    if (base.ends_with(suffix) && (base.starts_with("feo") || base.starts_with("fe2o3"))) {
+      base.remove_suffix(suffix.size());
+      total = true;
+      break;
     }
-  }
-  if (key == "fe2o3" && total) return Place{ColumnRole::total_fe2o3, 15};
+  if (total && base == "feo") return Place{ColumnRole::oxide, engine::feo_column};
+  if (total && base == "fe2o3") return Place{ColumnRole::total_fe2o3, engine::feo_column};
   const auto found = oxide_keys().find(key);
   if (found == oxide_keys().end()) return std::nullopt;
   return Place{ColumnRole::oxide, found->second};
@@ -170,11 +171,19 @@ std::string trimmed(std::string_view s) { return std::string(trimmed_view(s)); }
 std::string joined(const std::vector<std::string>& cells) {
   std::string out;
   for (const std::string& c : cells) {
-    if (trimmed(c).empty()) continue;
+    const std::string_view cell = trimmed_view(c);
+    if (cell.empty()) continue;
     if (!out.empty()) out += " | ";
-    out += trimmed(c);
+    out += cell;
   }
   return out;
+}
+
+// The first of the first 20 rows that names at least three oxides.
+std::optional<std::size_t> heading_row_of(const FieldRows& rows) {
+  for (std::size_t r = 0; r < rows.size() && r < heading_search_rows; ++r)
+    if (oxide_names(rows[r]) >= oxides_for_a_heading_row) return r;
+  return std::nullopt;
 }
 
 // ---- Values ----------------------------------------------------------------------------------------
@@ -243,14 +252,23 @@ void place_column(ImportPlan& plan, std::size_t column, int target) {
     c.role = ColumnRole::ignored, c.target = 0;
   else if (target == engine::sample_column)
     c.role = ColumnRole::sample;
-  else if (target == 15 && converts)
+  else if (target == engine::feo_column && converts)
     c.role = ColumnRole::total_fe2o3;
-  else if ((target >= 2 && target <= 30) || (target >= 34 && target <= 47))
+  else if (engine::is_oxide_column(target))
     c.role = ColumnRole::oxide;
   else
     c.role = ColumnRole::table_column;
   // A refusal of a shared place is lifted once the columns no longer share one.
   plan.refusal = shared_place(plan);
+}
+
+std::size_t place_analyses(const ImportedAnalyses& analyses, AnalysisTable& table, std::size_t limit) {
+  const std::size_t placed = std::min(analyses.rows.size(), limit);
+  for (std::size_t r = 0; r < placed; ++r)
+    for (int c = 1; c < engine::analysis_columns; ++c)
+      if (const std::string& text = analyses.rows[r][static_cast<std::size_t>(c)]; !text.empty())
+        table.set_text(static_cast<int>(r) + 1, c, text);
+  return placed;
 }
 
 ImportedAnalyses positional_analyses(const FieldRows& rows, const ImportPlan* plan) {
@@ -261,9 +279,9 @@ ImportedAnalyses positional_analyses(const FieldRows& rows, const ImportPlan* pl
     first = plan->heading_row + 1;
     numbered = !rows[plan->heading_row].empty() && rows[plan->heading_row][0] == engine::analysis_headings[0];
   }
+  const std::size_t skip = numbered ? 1 : 0;
   for (std::size_t r = first; r < rows.size(); ++r) {
     std::array<std::string, engine::analysis_columns> analysis;
-    const std::size_t skip = numbered ? 1 : 0;
     for (std::size_t i = skip; i < rows[r].size() && i - skip + 1 < engine::analysis_columns; ++i)
       analysis[i - skip + 1] = rows[r][i];
     out.rows.push_back(std::move(analysis));
@@ -301,11 +319,7 @@ bool split_fields(std::string_view bytes, char separator, FieldRows& rows, char&
   return true;
 }
 
-bool has_heading_row(const FieldRows& rows) {
-  for (std::size_t r = 0; r < rows.size() && r < heading_search_rows; ++r)
-    if (oxide_names(rows[r]) >= oxides_for_a_heading_row) return true;
-  return false;
-}
+bool has_heading_row(const FieldRows& rows) { return heading_row_of(rows).has_value(); }
 
 bool has_element_heading_row(const FieldRows& rows) {
   if (has_heading_row(rows)) return false;
@@ -316,9 +330,7 @@ bool has_element_heading_row(const FieldRows& rows) {
 
 ImportPlan plan_import(const FieldRows& rows, char separator) {
   ImportPlan plan;
-  std::optional<std::size_t> heading;
-  for (std::size_t r = 0; r < rows.size() && r < heading_search_rows && !heading; ++r)
-    if (oxide_names(rows[r]) >= oxides_for_a_heading_row) heading = r;
+  const std::optional<std::size_t> heading = heading_row_of(rows);
   if (!heading) {
     if (has_element_heading_row(rows)) {
       plan.refusal = element_percent_refusal;
@@ -331,7 +343,7 @@ ImportPlan plan_import(const FieldRows& rows, char separator) {
   }
   plan.heading_row = *heading;
   for (std::size_t r = 0; r < plan.heading_row; ++r)
-    if (!joined(rows[r]).empty()) plan.skipped.push_back(joined(rows[r]));
+    if (std::string row = joined(rows[r]); !row.empty()) plan.skipped.push_back(std::move(row));
   const std::vector<std::string>& names = rows[plan.heading_row];
   if (is_own_heading_row(names)) {
     plan.by_position = true;

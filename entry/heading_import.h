@@ -10,6 +10,8 @@
 
 namespace kolbex::entry {
 
+class AnalysisTable;
+
 // A probe export or a table from a paper, read by its column headings into the analysis table's layout.
 //
 // The file's rows are split into fields (comma, semicolon or TAB, quoted as RFC 4180), the heading row is
@@ -73,6 +75,10 @@ struct ImportedAnalyses {
 };
 
 ImportedAnalyses import_analyses(const FieldRows& rows, const ImportPlan& plan, bool keep_negatives = false);
+
+// Writes the analyses into rows 1 onwards of `table`, at most `limit` of them (the table must have that
+// many rows); empty cells are left as they are. Returns how many were placed.
+std::size_t place_analyses(const ImportedAnalyses& analyses, AnalysisTable& table, std::size_t limit);
 
 // The rows below the analysis table's own heading row (`plan.by_position`), or every row of a file without
 // a heading row (`plan` null), as columns 1 to 64 in their order; a leading "Row No" column is dropped.

@@ -8,11 +8,9 @@
 
 namespace kolbex::results {
 
-bool is_oxide_column(int column) { return (column >= 2 && column <= 30) || (column >= 34 && column <= 47); }
-
 bool holds_analysis(const engine::CellSource& table, int row) {
   for (int c = 2; c <= 47; ++c)
-    if (is_oxide_column(c) && engine::cell_value(table.cell(row, c)) != 0) return true;
+    if (engine::is_oxide_column(c) && engine::cell_value(table.cell(row, c)) != 0) return true;
   return false;
 }
 

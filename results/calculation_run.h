@@ -9,10 +9,6 @@
 
 namespace kolbex::results {
 
-// The oxide cells of the analysis table: columns 2 to 30 (SiO2 to H2O) and 34 to 47 (La2O3 to Lu2O3).
-inline constexpr int oxide_column_count = 43;
-bool is_oxide_column(int column);
-
 // Whether analysis row `row` holds an analysis: any of its oxide cells reads non-zero.
 bool holds_analysis(const engine::CellSource& table, int row);
 

@@ -703,11 +703,7 @@ void DataEntryWindow::importAnalyses(const QString& name) {
     newFile();
     openingState();
     openedState();
-    const std::size_t placed = std::min(analyses.rows.size(), room);
-    for (std::size_t r = 0; r < placed; ++r)
-      for (int c = 1; c < engine::analysis_columns; ++c)
-        if (!analyses.rows[r][static_cast<std::size_t>(c)].empty())
-          table_.set_text(static_cast<int>(r) + 1, c, analyses.rows[r][static_cast<std::size_t>(c)]);
+    place_analyses(analyses, table_, room);
     setElement(EntryElement::workbook_load_entries, false);
     setElement(EntryElement::toolbar_workbook_load, false);
     file_panel_->setText(name);

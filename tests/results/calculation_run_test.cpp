@@ -72,12 +72,14 @@ TEST(CalculationRun, OnlyOxidesMakeAnAnalysis) {
   for (int c = 1; c <= 64; ++c) {
     AnalysisTable table;
     table.set_text(1, c, "1.5");
-    EXPECT_EQ(holds_analysis(table, 1), is_oxide_column(c)) << c;
-    oxides += is_oxide_column(c);
+    EXPECT_EQ(holds_analysis(table, 1), engine::is_oxide_column(c)) << c;
+    oxides += engine::is_oxide_column(c);
   }
-  EXPECT_EQ(oxides, oxide_column_count);
-  EXPECT_TRUE(is_oxide_column(2) && is_oxide_column(30) && is_oxide_column(34) && is_oxide_column(47));
-  EXPECT_FALSE(is_oxide_column(31) || is_oxide_column(32) || is_oxide_column(33) || is_oxide_column(48));
+  EXPECT_EQ(oxides, engine::oxide_column_count);
+  EXPECT_TRUE(engine::is_oxide_column(2) && engine::is_oxide_column(30) && engine::is_oxide_column(34) &&
+              engine::is_oxide_column(47));
+  EXPECT_FALSE(engine::is_oxide_column(31) || engine::is_oxide_column(32) || engine::is_oxide_column(33) ||
+               engine::is_oxide_column(48));
 }
 
 // An all-zero row inside the processed range reports the previous row's cations: its divisions fail.
