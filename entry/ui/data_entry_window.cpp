@@ -406,10 +406,13 @@ void DataEntryWindow::readDataSet(const std::filesystem::path& path, bool emptie
 
 // New File: an empty table of 300 rows, written to "garn.tem".
 void DataEntryWindow::mnuNewFile() {
-  if (!mayReplaceAnalyses()) return;
+  if (mayReplaceAnalyses()) replaceByLoad([this] { newFile(); });
+}
+
+void DataEntryWindow::replaceByLoad(const std::function<void()>& load) {
   {
     shell::TextGrid::Change change(table_);
-    newFile();
+    load();
   }
   markSaved();
 }
@@ -432,12 +435,7 @@ void DataEntryWindow::newFile() {
 // Open File: a chosen data set into the table; a cancelled dialog closes the data set and loads
 // "garn.dat" into the hidden table.
 void DataEntryWindow::mnuOpenFile() {
-  if (!mayReplaceAnalyses()) return;
-  {
-    shell::TextGrid::Change change(table_);
-    openFile();
-  }
-  markSaved();
+  if (mayReplaceAnalyses()) replaceByLoad([this] { openFile(); });
 }
 
 // The commands a data set makes available, in two moments: before its dialog and once it is chosen.
@@ -606,16 +604,11 @@ void DataEntryWindow::mnuOpen() {
 // The load commands: the shown sheet's 101 x 65 rectangle of a workbook into a new table. A workbook that
 // cannot be read says why, whatever the command was started from.
 void DataEntryWindow::loadWorkbook(const QString& filter, bool stop_when_cancelled) {
-  if (!mayReplaceAnalyses()) return;
-  {
-    shell::TextGrid::Change change(table_);
-    loadWorkbookIntoTable(filter, stop_when_cancelled);
-  }
-  markSaved();
+  if (mayReplaceAnalyses()) replaceByLoad([&] { loadWorkbookIntoTable(filter, stop_when_cancelled); });
 }
 
 void DataEntryWindow::loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled,
-                                            const QString& chosen) {
+                                            const QString& chosen, const WorkbookRead* already_read) {
   newFile();
   setTitle(QStringLiteral("Open Excel File"));
   const QString name = chosen.isEmpty() ? chooseOpen(filter) : (last_dialog_name_ = chosen);
@@ -623,7 +616,7 @@ void DataEntryWindow::loadWorkbookIntoTable(const QString& filter, bool stop_whe
   setTitle(QStringLiteral("Wait  Please"));
   std::optional<WorkbookRead> read;
   if (!name.isEmpty()) {
-    read = read_workbook(path_of(name));
+    read = already_read ? *already_read : read_workbook(path_of(name));
     if (read->failure != 0) {
       const QString details = shell::file_failure_details(path_of(name), read->reason);
       report_.set(read->failure, details);
@@ -646,6 +639,10 @@ void DataEntryWindow::mnuImportAnalyses() {
 }
 
 namespace {
+
+QString import_failure(const QString& name) {
+  return QStringLiteral("The analyses could not be imported from ") + name;
+}
 
 bool is_workbook_name(const QString& name) {
   const QString suffix = QFileInfo(name).suffix().toLower();
@@ -674,18 +671,19 @@ bool import_rows(const std::filesystem::path& path, bool workbook, FieldRows& ro
 }  // namespace
 
 void DataEntryWindow::importAnalyses(const QString& name) {
-  const std::filesystem::path path = path_of(name);
-  const QString failed = QStringLiteral("The analyses could not be imported from ") + name;
   FieldRows rows;
   char separator = 0;
   std::string reason;
-  if (!import_rows(path, is_workbook_name(name), rows, separator, reason)) {
-    desktop_.messages.show(this, failed, QString::fromStdString(reason));
+  if (!import_rows(path_of(name), is_workbook_name(name), rows, separator, reason)) {
+    desktop_.messages.show(this, import_failure(name), QString::fromStdString(reason));
     return;
   }
-  const ImportPlan plan = plan_import(rows, separator);
+  importPlanned(name, rows, plan_import(rows, separator));
+}
+
+void DataEntryWindow::importPlanned(const QString& name, const FieldRows& rows, const ImportPlan& plan) {
   if (!plan.refusal.empty()) {
-    desktop_.messages.show(this, failed, QString::fromStdString(plan.refusal));
+    desktop_.messages.show(this, import_failure(name), QString::fromStdString(plan.refusal));
     return;
   }
   ImportedAnalyses analyses;
@@ -698,8 +696,7 @@ void DataEntryWindow::importAnalyses(const QString& name) {
     analyses = dialog.analyses();
   }
   constexpr std::size_t room = AnalysisTable::layout_rows - 1;  // as New File lays the table out
-  {
-    shell::TextGrid::Change change(table_);
+  replaceByLoad([&] {
     newFile();
     openingState();
     openedState();
@@ -711,8 +708,7 @@ void DataEntryWindow::importAnalyses(const QString& name) {
     model_->tableChanged();
     view_->showTableSelection(true);
     setTitle(QStringLiteral("Data Entry Screen"));
-  }
-  markSaved();
+  });
   if (analyses.rows.size() > room)
     desktop_.messages.show(
         this,
@@ -727,25 +723,25 @@ void DataEntryWindow::openDroppedFile(const QString& name) {
   if (!mayReplaceAnalyses()) return;
   const QString suffix = QFileInfo(name).suffix().toLower();
   if (suffix == QStringLiteral("gsg")) {
-    {
-      shell::TextGrid::Change change(table_);
-      openFile(name);
-    }
-    markSaved();
+    replaceByLoad([&] { openFile(name); });
     return;
   }
   if (is_workbook_name(name)) {
-    // A workbook laid out as the input template (no heading row but the table's own) loads as it is.
-    FieldRows rows;
-    char separator = 0;
-    std::string reason;
-    if (import_rows(path_of(name), true, rows, separator, reason) &&
-        (!has_heading_row(rows) || plan_import(rows, separator).by_position)) {
-      {
-        shell::TextGrid::Change change(table_);
-        loadWorkbookIntoTable(suffix == QStringLiteral("xls") ? xls_filter : xlsx_filter, true, name);
+    // Read once: a workbook laid out as the input template (no heading row but the table's own) loads
+    // as it is, any other goes through the import; one that cannot be read is reported by the import.
+    const WorkbookRead read = read_workbook(path_of(name));
+    if (read.failure == 0) {
+      const FieldRows rows = workbook_rows(read.cells);
+      std::optional<ImportPlan> plan;
+      if (has_heading_row(rows)) plan = plan_import(rows, '\t');
+      if (!plan || plan->by_position) {
+        replaceByLoad([&] {
+          loadWorkbookIntoTable(suffix == QStringLiteral("xls") ? xls_filter : xlsx_filter, true, name,
+                                &read);
+        });
+      } else {
+        importPlanned(name, rows, *plan);
       }
-      markSaved();
       return;
     }
   }

@@ -13,6 +13,7 @@
 
 #include "entry/analysis_table.h"
 #include "entry/command_states.h"
+#include "entry/heading_import.h"
 #include "shell/ui/desktop.h"
 #include "shell/ui/error_report.h"
 #include "shell/ui/grid_commands.h"
@@ -114,14 +115,19 @@ class DataEntryWindow : public QMainWindow {
   // to save them. False when the user cancelled, or chose Save and the save did not happen.
   bool mayReplaceAnalyses();
   void markSaved() { saved_revision_ = table_.revision(); }
+  // Runs a load that replaces the analyses as one undo step; the table then counts as saved.
+  void replaceByLoad(const std::function<void()>& load);
   void refreshUndo();
   void newFile();
   // `chosen`: the file to use instead of asking with the dialog.
   void openFile(const QString& chosen = {});
-  void loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled, const QString& chosen = {});
+  // `already_read`: the chosen workbook, read before.
+  void loadWorkbookIntoTable(const QString& filter, bool stop_when_cancelled, const QString& chosen = {},
+                             const struct WorkbookRead* already_read = nullptr);
   void openingState();
   void openedState();
   void importAnalyses(const QString& name);
+  void importPlanned(const QString& name, const FieldRows& rows, const ImportPlan& plan);
   // Save As; true when the data set was written.
   bool saveAs();
   void capCell();
