@@ -76,9 +76,6 @@ void TextGrid::edit_current_cell(char32_t code) {
   }
 }
 
-}  // namespace kolbex::shell
-
-namespace kolbex::shell {
 namespace {
 
 // Enough for an afternoon's editing; the oldest steps go first.
@@ -191,22 +188,17 @@ void TextGrid::apply(const Step& step, bool forward) {
   selection_end_ = forward ? step.end_after : step.end_before;
 }
 
-bool TextGrid::undo() {
-  if (open_ || undo_.empty()) return false;
-  Step step = std::move(undo_.back());
-  undo_.pop_back();
-  apply(step, false);
-  redo_.push_back(std::move(step));
+// Undo takes the last step off the undo list and goes back before it; Redo the reverse.
+bool TextGrid::move_step(std::vector<Step>& from, std::vector<Step>& to, bool forward) {
+  if (open_ || from.empty()) return false;
+  Step step = std::move(from.back());
+  from.pop_back();
+  apply(step, forward);
+  to.push_back(std::move(step));
   return true;
 }
 
-bool TextGrid::redo() {
-  if (open_ || redo_.empty()) return false;
-  Step step = std::move(redo_.back());
-  redo_.pop_back();
-  apply(step, true);
-  undo_.push_back(std::move(step));
-  return true;
-}
+bool TextGrid::undo() { return move_step(undo_, redo_, false); }
+bool TextGrid::redo() { return move_step(redo_, undo_, true); }
 
 }  // namespace kolbex::shell

@@ -112,6 +112,7 @@ class TextGrid {
     bool typing = false;
   };
   void apply(const Step& step, bool forward);
+  bool move_step(std::vector<Step>& from, std::vector<Step>& to, bool forward);
 
   int change_depth_ = 0;
   std::optional<Step> open_;

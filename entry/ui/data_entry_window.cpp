@@ -130,11 +130,7 @@ DataEntryWindow::DataEntryWindow(shell::Desktop& desktop, std::filesystem::path 
   connect(f1, &QShortcut::activated, this, [] { shell::open_help(); });
 
   // Undo and Redo are there while the table is shown and has a step to undo or do again.
-  connect(model_.get(), &QAbstractItemModel::modelReset, this, &DataEntryWindow::refreshUndo);
-  connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &DataEntryWindow::refreshUndo);
-  connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, &DataEntryWindow::refreshUndo);
-  connect(model_.get(), &QAbstractItemModel::dataChanged, this, &DataEntryWindow::refreshUndo);
-  connect(model_.get(), &QAbstractItemModel::headerDataChanged, this, &DataEntryWindow::refreshUndo);
+  shell::on_every_change(model_.get(), this, &DataEntryWindow::refreshUndo);
 
   // The window is created in the start-up state, its table laid out and hidden.
   capCell();

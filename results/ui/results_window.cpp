@@ -75,10 +75,7 @@ ResultsWindow::ResultsWindow(QWidget* previous, shell::Desktop& desktop, std::fi
   buildMenus();
   buildToolbar();
   layOutResultsTable();
-  connect(model_.get(), &QAbstractItemModel::modelReset, this, &ResultsWindow::refreshUndo);
-  connect(model_.get(), &QAbstractItemModel::rowsInserted, this, &ResultsWindow::refreshUndo);
-  connect(model_.get(), &QAbstractItemModel::dataChanged, this, &ResultsWindow::refreshUndo);
-  connect(model_.get(), &QAbstractItemModel::headerDataChanged, this, &ResultsWindow::refreshUndo);
+  shell::on_every_change(model_.get(), this, &ResultsWindow::refreshUndo);
   refreshUndo();
   resize(shell::fitting_window_size(this, QSize(1000, 600)));
 }

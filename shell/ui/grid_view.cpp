@@ -14,6 +14,17 @@
 #include <algorithm>
 
 namespace kolbex::shell {
+namespace {
+
+// The tooltip of a clipped text, or none where nothing is clipped.
+void show_clipped_text(const QString& text, QPoint at, QWidget* over) {
+  if (text.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(at, text, over);
+}
+
+}  // namespace
 
 QColor readable_text_on(const QColor& background) {
   return background.lightness() >= 128 ? QColor(Qt::black) : QColor(Qt::white);
@@ -73,11 +84,8 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
              columns = watched == horizontalHeader()->viewport();
   if ((rows || columns) && event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = clippedText(rows ? 2 : 1, help->pos());
-    if (text.isEmpty())
-      QToolTip::hideText();
-    else
-      QToolTip::showText(help->globalPos(), text, static_cast<QWidget*>(watched));
+    show_clipped_text(clippedText(rows ? 2 : 1, help->pos()), help->globalPos(),
+                      static_cast<QWidget*>(watched));
     return true;
   }
   if (rows && row_header_resizable_) {
@@ -146,11 +154,7 @@ QString GridView::clippedText(int header, QPoint position) const {
 bool GridView::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    const QString text = clippedText(0, help->pos());
-    if (text.isEmpty())
-      QToolTip::hideText();
-    else
-      QToolTip::showText(help->globalPos(), text, viewport());
+    show_clipped_text(clippedText(0, help->pos()), help->globalPos(), viewport());
     return true;
   }
   return QTableView::viewportEvent(event);

@@ -48,4 +48,15 @@ class TextGridModel : public QAbstractTableModel {
   TextGrid& grid_;
 };
 
+// Calls `changed` of `receiver` after every change `model` reports: cells, headings, rows, or the whole
+// table (for the enabled state of Undo and Redo).
+template <class Receiver>
+void on_every_change(const QAbstractItemModel* model, Receiver* receiver, void (Receiver::*changed)()) {
+  QObject::connect(model, &QAbstractItemModel::modelReset, receiver, changed);
+  QObject::connect(model, &QAbstractItemModel::rowsInserted, receiver, changed);
+  QObject::connect(model, &QAbstractItemModel::rowsRemoved, receiver, changed);
+  QObject::connect(model, &QAbstractItemModel::dataChanged, receiver, changed);
+  QObject::connect(model, &QAbstractItemModel::headerDataChanged, receiver, changed);
+}
+
 }  // namespace kolbex::shell
