@@ -69,28 +69,30 @@ bool read_data_set(AnalysisTable& table, std::istream& in, std::string& error) {
   return true;
 }
 
-bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
-                   int* os_error) {
+// The file's data set into the table; `emptied_first`: the table is emptied once the file has been read.
+static bool read_data_set_file(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                               int* os_error, bool emptied_first) {
   std::string bytes;
   if (!shell::read_file_bytes(path, bytes, error, os_error)) {
     select_data_block(table);
     return false;
+  }
+  if (emptied_first) {
+    table.clear();
+    table.capCell();
   }
   place_data_set(table, bytes);
   return true;
 }
 
+bool read_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
+                   int* os_error) {
+  return read_data_set_file(table, path, error, os_error, false);
+}
+
 bool open_data_set(AnalysisTable& table, const std::filesystem::path& path, std::string& error,
                    int* os_error) {
-  std::string bytes;
-  if (!shell::read_file_bytes(path, bytes, error, os_error)) {
-    select_data_block(table);
-    return false;
-  }
-  table.clear();
-  table.capCell();
-  place_data_set(table, bytes);
-  return true;
+  return read_data_set_file(table, path, error, os_error, true);
 }
 
 }  // namespace kolbex::entry
