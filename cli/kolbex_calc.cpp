@@ -16,12 +16,10 @@
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
 #include "entry/heading_import.h"
+#include "entry/workbook_import.h"
 #include "results/calculation_run.h"
 #include "results/results_table.h"
 #include "results/workbook_writer.h"
-#ifdef KOLBEX_WORKBOOK_IMPORT
-#include "entry/ui/workbook_import.h"
-#endif
 #ifdef KOLBEX_PLOTS
 #include <QGuiApplication>
 
@@ -77,9 +75,7 @@ struct Input {
   std::optional<kolbex::entry::ImportedAnalyses> imported;
   std::vector<std::string> summary;  // what the import did, for standard error
   kolbex::entry::FieldRows fields;
-#ifdef KOLBEX_WORKBOOK_IMPORT
   std::optional<kolbex::entry::WorkbookRead> workbook;
-#endif
 };
 
 struct Arguments {
@@ -211,7 +207,6 @@ int parse(int argc, char** argv, Arguments& args) {
   for (Input& input : args.inputs) {
     std::string error;
     if (input.kind == InputKind::workbook) {
-#ifdef KOLBEX_WORKBOOK_IMPORT
       input.workbook = kolbex::entry::read_workbook(input.path);
       if (input.workbook->failure != 0) return fail(input.path.string() + ": " + input.workbook->reason);
       // A sheet with a heading row of its own (not the input template's) is imported by its headings.
@@ -226,9 +221,6 @@ int parse(int argc, char** argv, Arguments& args) {
           }
         }
       }
-#else
-      return fail(input.path.string() + ": this kolbex-calc was built without workbook import");
-#endif
       continue;
     }
     if (!kolbex::shell::read_file_bytes(input.path, input.bytes, error)) return fail(error);
@@ -296,14 +288,12 @@ int line_count(std::string_view text) {
 kolbex::results::RunSummary run(const Input& input, const Arguments& args,
                                 kolbex::results::ResultsTable& results) {
   using kolbex::entry::AnalysisTable;
-#ifdef KOLBEX_WORKBOOK_IMPORT
   if (input.kind == InputKind::workbook && !input.imported) {
     AnalysisTable table;  // as New File leaves it, then the workbook's 101 rows
     kolbex::entry::place_workbook(input.workbook->cells, table);
     return kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, args.options, results,
                                             args.diagrams);
   }
-#endif
   if (input.kind == InputKind::data_set) {
     AnalysisTable table;  // laid out by capCell: 300 analysis rows
     kolbex::entry::place_data_set(table, input.bytes);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "entry/ui/workbook_import.h"
+#include "entry/workbook_import.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto read = kolbex::entry::read_xlsx(std::string_view(reinterpret_cast<const char*>(data), size));

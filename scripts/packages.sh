@@ -1,12 +1,12 @@
 # Sourced by scripts/run and scripts/test: installs the Debian packages the build needs when missing.
 
-# libxlsxwriter writes the results workbook; zlib inflates .xlsx workbooks; libcsv splits imported CSV
-# and TSV files into fields.
-kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev libcsv-dev)
+# libxlsxwriter writes the results workbook; zlib inflates .xlsx workbooks and expat reads their XML;
+# FreeXL reads .xls workbooks; libcsv splits imported CSV and TSV files into fields.
+kolbex_build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libxlsxwriter-dev zlib1g-dev
+  libexpat1-dev libfreexl-dev libcsv-dev)
 # The desktop program: Qt 6 Widgets (with its offscreen platform for the window tests) and the
-# Liberation Sans Narrow font that stands in for Arial Narrow; Qt SVG for the diagrams; FreeXL reads .xls
-# workbooks.
-kolbex_gui_packages=(qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-liberation libfreexl-dev)
+# Liberation Sans Narrow font that stands in for Arial Narrow; Qt SVG for the diagrams.
+kolbex_gui_packages=(qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-liberation)
 
 # ensure_packages PACKAGE...: apt-get update once, then install what is not installed yet.
 ensure_packages() {

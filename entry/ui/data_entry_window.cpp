@@ -26,7 +26,7 @@
 #include "entry/grid_layout.h"
 #include "entry/ui/analysis_table_model.h"
 #include "entry/ui/import_dialog.h"
-#include "entry/ui/workbook_import.h"
+#include "entry/workbook_import.h"
 #include "results/calculation_run.h"
 #include "results/ui/results_window.h"
 #include "shell/failure.h"

@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "entry/ui/workbook_import.h"
+#include "entry/workbook_import.h"
 #include "shell/ui/qt_text.h"
 
 namespace kolbex::entry {

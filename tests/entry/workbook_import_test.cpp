@@ -1,4 +1,4 @@
-#include "entry/ui/workbook_import.h"
+#include "entry/workbook_import.h"
 
 #include <gtest/gtest.h>
 #include <xlsxwriter.h>
@@ -104,12 +104,12 @@ TEST(WorkbookImport, ReadsSharedStringsOfLibxlsxwriter) {
   EXPECT_EQ(read.cells.at(1, 31), std::optional<std::string>("False"));
 }
 
-// The input templates beside the program are laid out as the analysis table: loading one gives the table
+// The input templates are laid out as the analysis table: loading one gives the table
 // its own headings and row numbers back.
 TEST(WorkbookImport, InputTemplatesFollowTheAnalysisTable) {
   for (const char* name : {"Kolbex.xlsx", "Kolbex.xls"}) {
     SCOPED_TRACE(name);
-    const WorkbookRead read = read_workbook(std::string(KOLBEX_PROGRAM_FOLDER) + "/" + name);
+    const WorkbookRead read = read_workbook(std::string(KOLBEX_TEMPLATES) + "/" + name);
     ASSERT_EQ(read.failure, 0) << read.reason;
     for (int c = 0; c < engine::analysis_columns; ++c)
       EXPECT_EQ(read.cells.at(0, c), std::optional<std::string>(std::string(engine::analysis_headings[c])))
