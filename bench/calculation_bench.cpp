@@ -63,7 +63,7 @@ BENCHMARK(BM_AnalysisStages);
 void BM_CompleteResultsRow(benchmark::State& state) {
   const AnalysisTable& table = full_table();
   kolbex::results::RunContext context;
-  const kolbex::engine::RunOptions options;
+  const kolbex::thermometry::RunOptions options;
   std::string row, lines;
   int r = 0;
   for (auto _ : state) {

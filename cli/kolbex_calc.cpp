@@ -11,8 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/run_options.h"
-#include "engine/text_encoding.h"
 #include "entry/analysis_table.h"
 #include "entry/data_set_file.h"
 #include "entry/heading_import.h"
@@ -20,6 +18,8 @@
 #include "results/calculation_run.h"
 #include "results/results_table.h"
 #include "results/workbook_writer.h"
+#include "shell/text_encoding.h"
+#include "thermometry/run_options.h"
 #ifdef KOLBEX_PLOTS
 #include <QGuiApplication>
 
@@ -79,7 +79,7 @@ struct Input {
 };
 
 struct Arguments {
-  kolbex::engine::RunOptions options;
+  kolbex::thermometry::RunOptions options;
   fs::path results;   // empty: standard output
   fs::path workbook;  // empty: none
   fs::path plots;     // empty: no diagrams drawn
@@ -311,7 +311,7 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args,
     kolbex::entry::place_analyses(analyses, table, analyses.rows.size());
     return kolbex::results::run_calculation(table, count, args.options, results, args.diagrams);
   }
-  const std::string text = kolbex::engine::to_utf8(input.bytes);
+  const std::string text = kolbex::shell::to_utf8(input.bytes);
   const int lines = line_count(text);
   AnalysisTable table(lines);
   table.select_block({1, 1}, {lines, table.C() - 1});

@@ -5,8 +5,8 @@
 #include <iterator>
 #include <ostream>
 
-#include "engine/text_encoding.h"
 #include "shell/file_io.h"
+#include "shell/text_encoding.h"
 
 namespace kolbex::entry {
 namespace {
@@ -22,7 +22,7 @@ std::string data_set_text(AnalysisTable& table) {
   std::string text;
   text.reserve(clip.size() + 4);
   text += '"';
-  engine::append_latin1(text, clip);
+  shell::append_latin1(text, clip);
   text += "\"\r\n";
   return text;
 }
@@ -35,7 +35,7 @@ std::string data_set_record(std::string_view bytes) {
     end = bytes.find('"', ++start);
   else
     end = bytes.find_first_of(",\r\n", start);
-  return engine::latin1_to_utf8(
+  return shell::latin1_to_utf8(
       bytes.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 

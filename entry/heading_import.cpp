@@ -10,8 +10,8 @@
 #include <optional>
 #include <set>
 
-#include "engine/text_encoding.h"
 #include "entry/analysis_table.h"
+#include "shell/text_encoding.h"
 
 namespace kolbex::entry {
 namespace {
@@ -297,7 +297,7 @@ bool split_fields(std::string_view bytes, char separator, FieldRows& rows, char&
     reason = "the file holds binary bytes, not text";
     return false;
   }
-  const std::string text = engine::to_utf8(bytes);
+  const std::string text = shell::to_utf8(bytes);
   used_separator = separator ? separator : choose_separator(text);
   csv_parser parser;
   if (csv_init(&parser, CSV_APPEND_NULL) != 0) {

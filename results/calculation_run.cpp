@@ -25,8 +25,9 @@ RunSummary count_analyses(const engine::CellSource& table, int row_limit) {
   return summary;
 }
 
-RunSummary run_calculation(const engine::CellSource& table, int row_limit, const engine::RunOptions& options,
-                           ResultsTable& results, const std::filesystem::path& diagram_folder) {
+RunSummary run_calculation(const engine::CellSource& table, int row_limit,
+                           const thermometry::RunOptions& options, ResultsTable& results,
+                           const std::filesystem::path& diagram_folder) {
   DiagramFiles diagrams(diagram_folder);
   RunSummary summary = count_analyses(table, row_limit);
   // Every number starts at 0 and every text empty; the rows then overwrite what they compute.

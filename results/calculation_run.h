@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "engine/analysis_record.h"
-#include "engine/run_options.h"
 #include "results/results_table.h"
+#include "thermometry/run_options.h"
 
 namespace kolbex::results {
 
@@ -26,7 +26,8 @@ RunSummary count_analyses(const engine::CellSource& table, int row_limit);
 // that holds an analysis, then calculates rows 1 to that row in order, none skipped (a blank row among
 // them is an all-zero analysis), with one working context for the whole run;
 // each analysis appends one results row to `results` and its lines to the diagram files.
-RunSummary run_calculation(const engine::CellSource& table, int row_limit, const engine::RunOptions& options,
-                           ResultsTable& results, const std::filesystem::path& diagram_folder);
+RunSummary run_calculation(const engine::CellSource& table, int row_limit,
+                           const thermometry::RunOptions& options, ResultsTable& results,
+                           const std::filesystem::path& diagram_folder);
 
 }  // namespace kolbex::results

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/text_encoding.h"
 #include "shell/file_io.h"
+#include "shell/text_encoding.h"
 
 namespace kolbex::results {
 namespace {
@@ -87,7 +87,7 @@ DiagramData parse_diagram_data(std::string_view text, const DiagramCommand& diag
       continue;
     }
     const std::optional<double> colour = item(colour_at);
-    data.points.push_back({engine::to_utf8(items[0]),
+    data.points.push_back({shell::to_utf8(items[0]),
                            *fractions,
                            {*values[0], *values[1], *values[2]},
                            colour ? *colour : std::numeric_limits<double>::quiet_NaN()});

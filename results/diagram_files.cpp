@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/text_encoding.h"
 #include "results/number_format.h"
+#include "shell/text_encoding.h"
 
 namespace kolbex::results {
 namespace {
@@ -113,7 +113,7 @@ std::string diagram_header_line(const DiagramFile& file) {
 }
 
 void append_diagram_line(const DiagramFile& file, const RunContext& analysis, std::string& out) {
-  engine::append_windows_1252(out, analysis.record.SampleNo);
+  shell::append_windows_1252(out, analysis.record.SampleNo);
   for (int i = 0; i < file.item_count; ++i) {
     const DiagramItem& item = file.items[static_cast<std::size_t>(i)];
     out += '\t';

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/end_members.h"
-#include "engine/run_options.h"
 #include "engine/working_context.h"
 #include "thermometry/exchange_thermometry.h"
+#include "thermometry/run_options.h"
 
 namespace kolbex::results {
 
@@ -16,6 +16,6 @@ struct RunContext : engine::WorkingContext {
 
 // Every calculation stage of one analysis on the context's record: the engine's stages 1 to 5, then the
 // exchange inputs and the thirty thermometers, then the end-member values.
-void calculate_analysis(RunContext& context, const engine::RunOptions& options);
+void calculate_analysis(RunContext& context, const thermometry::RunOptions& options);
 
 }  // namespace kolbex::results

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/run_options.h"
+#include "thermometry/run_options.h"
 
 namespace kolbex::thermometry {
 
@@ -18,7 +18,7 @@ template <class Pair>
 struct Calibration {
   std::string_view code;
   int column;
-  double (*celsius)(const Pair& pair, const engine::RunOptions& options);
+  double (*celsius)(const Pair& pair, const thermometry::RunOptions& options);
 };
 
 template <class Pair>

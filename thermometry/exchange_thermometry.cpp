@@ -15,7 +15,7 @@ namespace cation = engine::cation;
 // Runs a family's calibrations in their order when the pair is computed and reported, leaving every
 // temperature that does not evaluate empty.
 template <class Pair>
-void evaluate(const CalibrationTable<Pair>& table, const Pair& pair, const engine::RunOptions& options,
+void evaluate(const CalibrationTable<Pair>& table, const Pair& pair, const thermometry::RunOptions& options,
               bool computed, bool reported, PairTemperatures& out) {
   out.inputs_shown = computed;
   out.celsius.fill(engine::failed);
@@ -34,7 +34,7 @@ bool receives_temperatures(const engine::SpeciesName& name) {
 }
 
 void estimate_temperatures(const engine::AnalysisRecord& r, const engine::RecalculatedFormula& formula,
-                           const engine::SpeciesName& name, const engine::RunOptions& options,
+                           const engine::SpeciesName& name, const thermometry::RunOptions& options,
                            ExchangeThermometry& t) {
   compute_garnet_fractions(formula, t.garnet);
   const GarnetExchange garnet{formula.apfu[cation::Mg], formula.apfu[cation::Fe2], t.garnet};

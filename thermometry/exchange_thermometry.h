@@ -4,10 +4,10 @@
 
 #include "engine/analysis_record.h"
 #include "engine/formula_recalculation.h"
-#include "engine/run_options.h"
 #include "engine/species_naming.h"
 #include "thermometry/calibration.h"
 #include "thermometry/exchange_inputs.h"
+#include "thermometry/run_options.h"
 
 namespace kolbex::thermometry {
 
@@ -35,7 +35,7 @@ bool receives_temperatures(const engine::SpeciesName& name);
 // The garnet fractions, then the garnet-biotite, garnet-clinopyroxene and garnet-orthopyroxene pairs.
 // A pair is computed only when its pressure and partner amounts are all above 0.
 void estimate_temperatures(const engine::AnalysisRecord& record, const engine::RecalculatedFormula& formula,
-                           const engine::SpeciesName& name, const engine::RunOptions& options,
+                           const engine::SpeciesName& name, const thermometry::RunOptions& options,
                            ExchangeThermometry& t);
 
 }  // namespace kolbex::thermometry

@@ -6,7 +6,6 @@ namespace kolbex::thermometry {
 
 using engine::div;
 using engine::ln;
-using engine::RunOptions;
 
 double ln_kbt(const BiotitePair& p) { return ln(div(p.garnet.Mg * p.Febt, p.garnet.Fe * p.Mgbt)); }
 

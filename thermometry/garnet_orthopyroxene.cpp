@@ -6,7 +6,6 @@ namespace kolbex::thermometry {
 
 using engine::div;
 using engine::ln;
-using engine::RunOptions;
 
 double ln_kopx(const OrthopyroxenePair& p) {
   return ln(div(div(p.garnet.Fe, p.garnet.Mg), div(p.Feopx, p.Mgopx)));

@@ -590,7 +590,7 @@ void DataEntryWindow::mnuOpen() {
   window.show();
   window.raise();
   window.activateWindow();
-  const engine::RunOptions options{mnuInputP_->isChecked(), mnuGanguly79_->isChecked()};
+  const thermometry::RunOptions options{mnuInputP_->isChecked(), mnuGanguly79_->isChecked()};
   results::run_calculation(table_, run_row_limit, options, window.table(), folder_);
   window.panel(1)->setText(last_dialog_name_);
   window.showAppendedRows();

@@ -25,7 +25,7 @@ std::vector<std::string> result_samples(const ResultsTable& results) {
 
 RunSummary run(const AnalysisTable& table, ResultsTable& results) {
   const test::TempFolder diagrams("kolbex-run");
-  return run_calculation(table, analysis_rows, engine::RunOptions{}, results, diagrams.path());
+  return run_calculation(table, analysis_rows, thermometry::RunOptions{}, results, diagrams.path());
 }
 
 // The run goes through the last row that holds an analysis (any oxide non-zero): a row without SiO2 or a

@@ -69,7 +69,7 @@ TEST(ResultsTable, RowFormatsEveryColumnByItsFormat) {
                                         {engine::oxide::F, 0.4}});
   c.record.SampleNo = "Grs F";
   c.record.SiO2 = 37.5;  // the entered value is shown as entered
-  calculate_analysis(c, engine::RunOptions{});
+  calculate_analysis(c, thermometry::RunOptions{});
   std::string row;
   format_results_row(c, row);
   const auto f = fields(row);
@@ -97,7 +97,7 @@ TEST(ResultsTable, CompletePairShowsInputsAndTemperatures) {
                                         {engine::oxide::MgO, 0.6},
                                         {engine::oxide::CaO, 0.3}});
   c.record.PGrtOpx = 8, c.record.OpxAlTot = 0.36, c.record.OpxFe2 = 0.5, c.record.OpxMg = 1.25;
-  calculate_analysis(c, engine::RunOptions{});
+  calculate_analysis(c, thermometry::RunOptions{});
   std::string row;
   format_results_row(c, row);
   const auto f = fields(row);

@@ -15,7 +15,6 @@ namespace kolbex::thermometry {
 namespace {
 
 namespace cation = engine::cation;
-using engine::RunOptions;
 
 constexpr engine::SpeciesName almandine{"Garnet", "almandine"};
 

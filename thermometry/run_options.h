@@ -1,6 +1,6 @@
 #pragma once
 
-namespace kolbex::engine {
+namespace kolbex::thermometry {
 
 // The two check marks of the data entry window that the thermometers read for every analysis. They are
 // not stored: each program start begins with both unchecked.
@@ -9,4 +9,4 @@ struct RunOptions {
   bool ganguly_1979 = false;    // mnuGanguly79: the T <= 1060 oC form of TG79
 };
 
-}  // namespace kolbex::engine
+}  // namespace kolbex::thermometry

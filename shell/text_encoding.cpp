@@ -1,4 +1,4 @@
-#include "engine/text_encoding.h"
+#include "shell/text_encoding.h"
 
 #include "shell/utf8.h"
 
@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-namespace kolbex::engine {
+namespace kolbex::shell {
 namespace {
 
 using shell::append_utf8;
@@ -70,4 +70,4 @@ void append_latin1(std::string& out, std::string_view utf8) {
   append_single_byte(out, utf8, [](char32_t cp) { return cp <= 0xFF ? static_cast<char>(cp) : '?'; });
 }
 
-}  // namespace kolbex::engine
+}  // namespace kolbex::shell

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace kolbex::engine {
+namespace kolbex::shell {
 
 // Cell texts are held as UTF-8. Bytes read from a file that are valid UTF-8 are kept as they are;
 // any other text is taken as Windows-1252, the single-byte encoding of data sets written on Windows,
@@ -21,4 +21,4 @@ void append_windows_1252(std::string& out, std::string_view utf8);
 std::string latin1_to_utf8(std::string_view bytes);
 void append_latin1(std::string& out, std::string_view utf8);
 
-}  // namespace kolbex::engine
+}  // namespace kolbex::shell
