@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -142,6 +143,70 @@ void BM_KolbexCalc300Rows(benchmark::State& state) {
   fs::remove_all(folder);
 }
 BENCHMARK(BM_KolbexCalc300Rows)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// kolbex-calc over 100,000 analyses, process start to exit, results to a file: a tab-separated text in the
+// fixed layout (the example's analyses over and over), and a probe export in CSV with a heading row (the
+// published analyses of real-garnets.csv over and over). Reported: analyses per second and the peak
+// resident memory of the process.
+void kolbex_calc_100k(benchmark::State& state, const std::string& name, const std::string& text) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / "kolbex-bench-100k";
+  fs::create_directories(folder);
+  const std::string input = (folder / name).string(), output = (folder / "results.tsv").string();
+  std::string error;
+  if (!kolbex::shell::write_file_replacing(input, text, error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  long peak = 0;
+  for (auto _ : state)
+    if (const std::string failure = kolbex::bench::run_program(
+            {KOLBEX_CALC, "--results", output, "--diagrams", folder.string(), input}, &peak);
+        !failure.empty()) {
+      state.SkipWithError(failure.c_str());
+      break;
+    }
+  state.SetItemsProcessed(state.iterations() * 100000);
+  state.counters["peak_MB"] = static_cast<double>(peak) / 1024.0;
+  fs::remove_all(folder);
+}
+
+void BM_KolbexCalc100kTsv(benchmark::State& state) {
+  const AnalysisTable& table = full_table();
+  std::string text;
+  for (int n = 0; n < 100000; ++n) {
+    const int r = n % 300 + 1;
+    for (int c = 1; c < table.C() - 1; ++c) {
+      if (c > 1) text += '\t';
+      text += table.text(r, c);
+    }
+    text += "\r\n";
+  }
+  kolbex_calc_100k(state, "100k.tsv", text);
+}
+BENCHMARK(BM_KolbexCalc100kTsv)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_KolbexCalc100kCsv(benchmark::State& state) {
+  std::string bytes, error;
+  if (!kolbex::shell::read_file_bytes(KOLBEX_IMPORT_CSV, bytes, error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  const std::size_t heading_end = bytes.find('\n') + 1;
+  const std::string_view rows = std::string_view(bytes).substr(heading_end);
+  const auto rows_in_file = static_cast<int>(std::count(rows.begin(), rows.end(), '\n'));
+  std::string text = bytes.substr(0, heading_end);
+  for (int n = 0; n < 100000; n += rows_in_file) {
+    std::size_t start = 0;
+    for (int k = 0; k < rows_in_file && n + k < 100000; ++k) {
+      const std::size_t end = rows.find('\n', start) + 1;
+      text += rows.substr(start, end - start);
+      start = end;
+    }
+  }
+  kolbex_calc_100k(state, "100k.csv", text);
+}
+BENCHMARK(BM_KolbexCalc100kCsv)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 }  // namespace
 

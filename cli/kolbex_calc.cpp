@@ -4,7 +4,10 @@
 
 #include <unistd.h>
 
+#include <array>
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -17,6 +20,7 @@
 #include "entry/workbook_import.h"
 #include "results/calculation_run.h"
 #include "results/results_table.h"
+#include "results/run_context.h"
 #include "results/workbook_writer.h"
 #include "shell/text_encoding.h"
 #include "thermometry/run_options.h"
@@ -26,6 +30,9 @@
 #include "results/ui/ternary_plot.h"
 #endif
 #include "shell/file_io.h"
+#include "shell/line_reader.h"
+#include "shell/text_encoding.h"
+#include "shell/utf8.h"
 #include "shell/version.h"
 
 namespace fs = std::filesystem;
@@ -70,11 +77,14 @@ enum class InputKind { data_set, tab_text, csv, workbook };
 struct Input {
   fs::path path;
   InputKind kind = InputKind::data_set;
-  std::string bytes;
-  // A text with a heading row, imported by its headings; or, without one, its fields by position.
+  // Tab-separated text without a heading row: read line by line, each line one analysis row in columns
+  // 1 to 64, never held whole. `utf8` tells whether the whole file is UTF-8 (else Windows-1252).
+  bool streamed = false;
+  bool utf8 = true;
+  std::string bytes;  // a data set file
+  // The analyses of a text or workbook imported by its headings, or of a CSV by position.
   std::optional<kolbex::entry::ImportedAnalyses> imported;
   std::vector<std::string> summary;  // what the import did, for standard error
-  kolbex::entry::FieldRows fields;
   std::optional<kolbex::entry::WorkbookRead> workbook;
 };
 
@@ -164,6 +174,116 @@ bool writable_file(const fs::path& path, std::string& why) {
   return false;
 }
 
+// A line longer than this is not an analysis row: the file is refused before anything is written.
+constexpr std::size_t longest_line = std::size_t{16} * 1024 * 1024;
+// How much of a tab-separated text is read to look for a heading row in its first 20 rows.
+constexpr std::size_t heading_search_bytes = 1 << 16;
+constexpr std::size_t heading_search_rows = 20;
+
+// The first pass over a streamed text: it can be read, no line is too long, and whether it is UTF-8.
+bool check_streamed_text(Input& input, std::string& error) {
+  std::ifstream in(input.path, std::ios::binary);
+  if (!in) {
+    error = input.path.string() + ": the file could not be read";
+    return false;
+  }
+  kolbex::shell::LineReader lines(in);
+  std::string_view line;
+  input.utf8 = true;
+  while (lines.next(line)) {
+    if (line.size() > longest_line) {
+      error = input.path.string() + ": a line longer than 16 MiB, not an analysis row";
+      return false;
+    }
+    // Line endings never fall inside a UTF-8 sequence, so the file is UTF-8 when every line is.
+    if (input.utf8 && !kolbex::shell::is_valid_utf8(line)) input.utf8 = false;
+  }
+  if (in.bad()) {
+    error = input.path.string() + ": the file could not be read";
+    return false;
+  }
+  input.streamed = true;
+  return true;
+}
+
+// Whether the start of a tab-separated text settles that it has no heading row (of oxides or of
+// elements), so that it can be read line by line. When it cannot (long lines, a quoted field running on),
+// the whole file decides.
+bool start_has_no_heading_row(const fs::path& path, bool& settled, std::string& error) {
+  std::string start;
+  bool whole = true;
+  settled = false;
+  if (!kolbex::shell::read_file_start(path, heading_search_bytes, start, whole, error)) return false;
+  if (!whole) start.resize(start.find_last_of("\r\n") + 1);  // complete lines only (none: nothing)
+  kolbex::entry::FieldRows rows;
+  char separator = 0;
+  std::string reason;
+  if (!kolbex::entry::split_fields(start, '\t', rows, separator, reason)) return true;
+  if (!whole && rows.size() < heading_search_rows) return true;
+  settled = !kolbex::entry::has_heading_row(rows) && !kolbex::entry::has_element_heading_row(rows);
+  return true;
+}
+
+// Reads an INPUT far enough to know how it will be calculated, and refuses it now if it cannot be.
+int read_input(Input& input, bool no_headings) {
+  std::string error;
+  if (input.kind == InputKind::workbook) {
+    input.workbook = kolbex::entry::read_workbook(input.path);
+    if (input.workbook->failure != 0) return fail(input.path.string() + ": " + input.workbook->reason);
+    // A sheet with a heading row of its own (not the input template's) is imported by its headings.
+    if (!no_headings) {
+      const kolbex::entry::FieldRows rows = kolbex::entry::workbook_rows(input.workbook->cells);
+      if (kolbex::entry::has_heading_row(rows)) {
+        const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(rows, '\t');
+        if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
+        if (!plan.by_position) {
+          input.imported = kolbex::entry::import_analyses(rows, plan);
+          input.summary = kolbex::entry::import_summary(plan, *input.imported);
+        }
+      }
+    }
+    return 0;
+  }
+  const bool tab = input.kind == InputKind::tab_text;
+  if (tab) {
+    bool settled = no_headings;
+    if (!settled && !start_has_no_heading_row(input.path, settled, error)) return fail(error);
+    if (settled) return check_streamed_text(input, error) ? 0 : fail(error);
+  }
+  if (!kolbex::shell::read_file_bytes(input.path, input.bytes, error)) return fail(error);
+  if (input.kind == InputKind::data_set) return 0;
+  // Tab-separated text without a heading row reads line by line as it always has; so does one whose
+  // fields cannot be split as CSV (a stray quote in a name).
+  const auto streamed = [&input, &error] {
+    input.bytes.clear();
+    return check_streamed_text(input, error) ? 0 : fail(error);
+  };
+  kolbex::entry::FieldRows fields;
+  char separator = 0;
+  if (!kolbex::entry::split_fields(input.bytes, tab ? '\t' : 0, fields, separator, error)) {
+    if (tab) return streamed();
+    return fail(input.path.string() + ": " + error);
+  }
+  input.bytes.clear();
+  if (!tab && fields.empty()) return fail(input.path.string() + ": the file is empty");
+  if (!no_headings && kolbex::entry::has_element_heading_row(fields))
+    return fail(input.path.string() + ": " + std::string(kolbex::entry::element_percent_refusal));
+  if (no_headings || !kolbex::entry::has_heading_row(fields)) {
+    if (tab) return streamed();
+    input.imported = kolbex::entry::positional_analyses(fields, nullptr);
+    return 0;
+  }
+  const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(fields, separator);
+  if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
+  if (plan.by_position) {  // the analysis table's own headings: read as laid out, below them
+    input.imported = kolbex::entry::positional_analyses(fields, &plan);
+    return 0;
+  }
+  input.imported = kolbex::entry::import_analyses(fields, plan);
+  input.summary = kolbex::entry::import_summary(plan, *input.imported);
+  return 0;
+}
+
 // Parses the command line and checks every input and output before anything is written.
 int parse(int argc, char** argv, Arguments& args) {
   bool options_end = false;
@@ -204,53 +324,8 @@ int parse(int argc, char** argv, Arguments& args) {
   }
   if (args.inputs.empty()) return fail("no INPUT given\n" + std::string(usage));
 
-  for (Input& input : args.inputs) {
-    std::string error;
-    if (input.kind == InputKind::workbook) {
-      input.workbook = kolbex::entry::read_workbook(input.path);
-      if (input.workbook->failure != 0) return fail(input.path.string() + ": " + input.workbook->reason);
-      // A sheet with a heading row of its own (not the input template's) is imported by its headings.
-      if (!args.no_headings) {
-        const kolbex::entry::FieldRows rows = kolbex::entry::workbook_rows(input.workbook->cells);
-        if (kolbex::entry::has_heading_row(rows)) {
-          const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(rows, '\t');
-          if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
-          if (!plan.by_position) {
-            input.imported = kolbex::entry::import_analyses(rows, plan);
-            input.summary = kolbex::entry::import_summary(plan, *input.imported);
-          }
-        }
-      }
-      continue;
-    }
-    if (!kolbex::shell::read_file_bytes(input.path, input.bytes, error)) return fail(error);
-    if (input.kind == InputKind::data_set || (input.kind == InputKind::tab_text && args.no_headings))
-      continue;
-    // Tab-separated text without a heading row reads line by line as it always has; so does one whose
-    // fields cannot be split as CSV (a stray quote in a name).
-    const bool tab = input.kind == InputKind::tab_text;
-    char separator = 0;
-    if (!kolbex::entry::split_fields(input.bytes, tab ? '\t' : 0, input.fields, separator, error)) {
-      if (tab) continue;
-      return fail(input.path.string() + ": " + error);
-    }
-    if (!tab && input.fields.empty()) return fail(input.path.string() + ": the file is empty");
-    if (!args.no_headings && kolbex::entry::has_element_heading_row(input.fields))
-      return fail(input.path.string() + ": " + std::string(kolbex::entry::element_percent_refusal));
-    if (args.no_headings || !kolbex::entry::has_heading_row(input.fields)) {
-      if (tab) input.fields.clear();
-      continue;
-    }
-    const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(input.fields, separator);
-    if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
-    if (plan.by_position) {  // the analysis table's own headings: read as laid out, below them
-      input.imported = kolbex::entry::positional_analyses(input.fields, &plan);
-      continue;
-    }
-    input.imported = kolbex::entry::import_analyses(input.fields, plan);
-    input.summary = kolbex::entry::import_summary(plan, *input.imported);
-    input.fields.clear();
-  }
+  for (Input& input : args.inputs)
+    if (const int status = read_input(input, args.no_headings); status != 0) return status;
   std::string why;
   if (!args.results.empty() && !writable_file(args.results, why))
     return fail("--results " + args.results.string() + ": " + why);
@@ -271,61 +346,119 @@ int parse(int argc, char** argv, Arguments& args) {
   return 0;
 }
 
-// Number of lines of a tab-separated text: CR LF, CR and LF each end a line; a last line without an
-// ending counts, an ending at the very end adds none.
-int line_count(std::string_view text) {
-  int lines = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || text[i] == '\r') {
-      ++lines;
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+// The results file as the runs produce it: the two header rows, then each analysis's row as it is
+// calculated, written out through a buffer of fixed size. With --workbook the rows are also kept.
+class ResultsOutput {
+ public:
+  ResultsOutput(std::ostream& out, kolbex::results::ResultsTable* kept) : out_(out), kept_(kept) {
+    buffer_ = kolbex::results::header_row_numbers() + '\n' + kolbex::results::header_row_headings() + '\n';
+  }
+  void add(const kolbex::results::RunContext& analysis) {
+    kolbex::results::format_results_row(analysis, buffer_);
+    buffer_ += '\n';
+    if (kept_) kept_->append(analysis);
+    if (buffer_.size() >= flush_size) flush();
+  }
+  bool flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+    return static_cast<bool>(out_);
+  }
+
+ private:
+  static constexpr std::size_t flush_size = 1 << 18;
+  std::ostream& out_;
+  kolbex::results::ResultsTable* kept_;
+  std::string buffer_;
+};
+
+// One line of a streamed text as an analysis row: its TAB-separated fields are columns 1 to 64, as pasted
+// into the analysis table.
+class LineCells : public kolbex::engine::CellSource {
+ public:
+  void set(std::string_view line) {
+    fields_.fill({});
+    std::size_t column = 1;
+    for (std::size_t start = 0; column < fields_.size(); ++column) {
+      const std::size_t tab = line.find('\t', start);
+      fields_[column] =
+          line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+      if (tab == std::string_view::npos) break;
+      start = tab + 1;
     }
   }
-  if (!text.empty() && text.back() != '\n' && text.back() != '\r') ++lines;
-  return lines;
-}
+  std::string_view cell(int, int column) const override {
+    return column >= 1 && column < static_cast<int>(fields_.size())
+               ? fields_[static_cast<std::size_t>(column)]
+               : std::string_view();
+  }
 
-kolbex::results::RunSummary run(const Input& input, const Arguments& args,
-                                kolbex::results::ResultsTable& results) {
+ private:
+  std::array<std::string_view, kolbex::engine::analysis_columns> fields_{};
+};
+
+// Imported analyses as analysis rows 1 onwards.
+class ImportedCells : public kolbex::engine::CellSource {
+ public:
+  explicit ImportedCells(const kolbex::entry::ImportedAnalyses& analyses) : analyses_(analyses) {}
+  std::string_view cell(int row, int column) const override {
+    if (row < 1 || static_cast<std::size_t>(row) > analyses_.rows.size() || column < 1 ||
+        column >= kolbex::engine::analysis_columns)
+      return {};
+    return analyses_.rows[static_cast<std::size_t>(row) - 1][static_cast<std::size_t>(column)];
+  }
+
+ private:
+  const kolbex::entry::ImportedAnalyses& analyses_;
+};
+
+kolbex::results::RunSummary run(const Input& input, const Arguments& args, ResultsOutput& output) {
   using kolbex::entry::AnalysisTable;
-  if (input.kind == InputKind::workbook && !input.imported) {
-    AnalysisTable table;  // as New File leaves it, then the workbook's 101 rows
-    kolbex::entry::place_workbook(input.workbook->cells, table);
-    return kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, args.options, results,
-                                            args.diagrams);
+  kolbex::results::AnalysisRun run(args.options, args.diagrams,
+                                   [&output](const kolbex::results::RunContext& a) { output.add(a); });
+  if (input.streamed) {
+    std::ifstream in(input.path, std::ios::binary);
+    kolbex::shell::LineReader lines(in);
+    LineCells cells;
+    std::string converted;
+    std::string_view line;
+    for (int row = 1; lines.next(line); ++row) {
+      if (!input.utf8) {
+        converted.clear();
+        kolbex::shell::append_windows_1252_as_utf8(converted, line);
+        line = converted;
+      }
+      cells.set(line);
+      run.add(cells, row);
+    }
+  } else if (input.imported) {
+    const ImportedCells cells(*input.imported);
+    for (std::size_t r = 1; r <= input.imported->rows.size(); ++r) run.add(cells, static_cast<int>(r));
+  } else {
+    // A data set laid out by capCell (300 analysis rows), or a workbook laid out as the analysis table
+    // (as New File leaves it, then the workbook's 101 rows).
+    AnalysisTable table;
+    if (input.kind == InputKind::data_set)
+      kolbex::entry::place_data_set(table, input.bytes);
+    else
+      kolbex::entry::place_workbook(input.workbook->cells, table);
+    for (int r = 1; r < AnalysisTable::layout_rows; ++r) run.add(table, r);
   }
-  if (input.kind == InputKind::data_set) {
-    AnalysisTable table;  // laid out by capCell: 300 analysis rows
-    kolbex::entry::place_data_set(table, input.bytes);
-    return kolbex::results::run_calculation(table, AnalysisTable::layout_rows - 1, args.options, results,
-                                            args.diagrams);
-  }
-  if (input.imported || input.kind == InputKind::csv || !input.fields.empty()) {
-    // Analyses imported by their headings, or fields read by position into columns 1 to 64.
-    const kolbex::entry::ImportedAnalyses positional =
-        input.imported ? kolbex::entry::ImportedAnalyses{}
-                       : kolbex::entry::positional_analyses(input.fields, nullptr);
-    const kolbex::entry::ImportedAnalyses& analyses = input.imported ? *input.imported : positional;
-    const int count = static_cast<int>(analyses.rows.size());
-    AnalysisTable table(count);
-    kolbex::entry::place_analyses(analyses, table, analyses.rows.size());
-    return kolbex::results::run_calculation(table, count, args.options, results, args.diagrams);
-  }
-  const std::string text = kolbex::shell::to_utf8(input.bytes);
-  const int lines = line_count(text);
-  AnalysisTable table(lines);
-  table.select_block({1, 1}, {lines, table.C() - 1});
-  if (lines > 0) table.write_clip_text(text);
-  return kolbex::results::run_calculation(table, lines, args.options, results, args.diagrams);
+  return run.finish();
 }
 
-std::string table_text(const kolbex::results::ResultsTable& results) {
-  std::string text;
-  for (std::size_t r = 0; r < results.row_count(); ++r) {
-    text += results.row_text(r);
-    text += '\n';
+// Every run, its results into `out`; the import summaries and the warnings on standard error.
+bool run_all(const Arguments& args, std::ostream& out, kolbex::results::ResultsTable* kept) {
+  ResultsOutput output(out, kept);
+  for (const Input& input : args.inputs) {
+    for (const std::string& line : input.summary)
+      std::cerr << "kolbex-calc: " << input.path.string() << ": " << line << '\n';
+    // A diagram file that fails loses its lines but not the run; say so, since no window will.
+    for (const fs::path& file : run(input, args, output).unwritten_diagram_files)
+      std::cerr << "kolbex-calc: warning: " << input.path.string() << ": the diagram data file "
+                << file.string() << " could not be written\n";
   }
-  return text;
+  return output.flush();
 }
 
 }  // namespace
@@ -334,19 +467,44 @@ int main(int argc, char** argv) {
   Arguments args;
   if (const int status = parse(argc, argv, args); status != 0) return status < 0 ? 0 : status;
 
-  kolbex::results::ResultsTable results;
-  for (const Input& input : args.inputs) {
-    for (const std::string& line : input.summary)
-      std::cerr << "kolbex-calc: " << input.path.string() << ": " << line << '\n';
-    // A diagram file that fails loses its lines but not the run; say so, since no window will.
-    for (const fs::path& file : run(input, args, results).unwritten_diagram_files)
-      std::cerr << "kolbex-calc: warning: " << input.path.string() << ": the diagram data file "
-                << file.string() << " could not be written\n";
+  // The results stream to their file (through a temporary file renamed into place) or to standard output;
+  // only --workbook keeps them all.
+  std::optional<kolbex::results::ResultsTable> kept;
+  if (!args.workbook.empty()) kept.emplace();
+  kolbex::results::ResultsTable* keep = kept ? &*kept : nullptr;
+  if (args.results.empty()) {
+    std::ios::sync_with_stdio(false);
+    if (!run_all(args, std::cout, keep) || !std::cout.flush()) {
+      std::cerr << "kolbex-calc: the results could not be written to standard output\n";
+      return exit_write_failed;
+    }
+  } else {
+    std::string error;
+    const auto write = [&](const fs::path& file, std::string& reason, int& error_number) {
+      errno = 0;
+      std::ofstream out(file, std::ios::binary | std::ios::out);
+      if (!out) {
+        error_number = errno;
+        return false;
+      }
+      const bool written = run_all(args, out, keep);
+      out.close();
+      if (!written || !out) {
+        error_number = errno;
+        reason = "the file could not be written";
+        return false;
+      }
+      return true;
+    };
+    if (!kolbex::shell::write_file_replacing(args.results, write, error)) {
+      std::cerr << "kolbex-calc: --results " << error << '\n';
+      return exit_write_failed;
+    }
   }
 
-  if (!args.workbook.empty()) {
+  if (kept) {
     std::string error;
-    if (!kolbex::results::write_results_workbook(results, args.workbook, error)) {
+    if (!kolbex::results::write_results_workbook(*kept, args.workbook, error)) {
       std::cerr << "kolbex-calc: --workbook " << error << '\n';
       return exit_write_failed;
     }
@@ -366,21 +524,5 @@ int main(int argc, char** argv) {
     }
   }
 #endif
-
-  const std::string text = table_text(results);
-  if (args.results.empty()) {
-    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-    std::cout.flush();
-    if (!std::cout) {
-      std::cerr << "kolbex-calc: the results could not be written to standard output\n";
-      return exit_write_failed;
-    }
-    return 0;
-  }
-  std::string error;
-  if (!kolbex::shell::write_file_replacing(args.results, text, error)) {
-    std::cerr << "kolbex-calc: --results " << error << '\n';
-    return exit_write_failed;
-  }
   return 0;
 }

@@ -25,21 +25,53 @@ RunSummary count_analyses(const engine::CellSource& table, int row_limit) {
   return summary;
 }
 
+AnalysisRun::AnalysisRun(const thermometry::RunOptions& options, const std::filesystem::path& diagram_folder,
+                         std::function<void(const RunContext&)> on_result)
+    : options_(options),
+      on_result_(std::move(on_result)),
+      // Every number starts at 0 and every text empty; the rows then overwrite what they compute.
+      context_(std::make_unique<RunContext>()),
+      diagrams_(std::make_unique<DiagramFiles>(diagram_folder)) {}
+
+AnalysisRun::~AnalysisRun() = default;
+
+void AnalysisRun::calculate() {
+  calculate_analysis(*context_, options_);
+  on_result_(*context_);
+  diagrams_->write_rows(*context_);
+}
+
+void AnalysisRun::add(const engine::CellSource& cells, int row) {
+  ++rows_;
+  if (!holds_analysis(cells, row)) {
+    // Kept back, in a record reused from earlier held rows where there is one.
+    if (held_count_ == held_.size()) held_.emplace_back();
+    engine::read_analysis_record(cells, row, held_[held_count_++]);
+    return;
+  }
+  for (std::size_t i = 0; i < held_count_; ++i) {
+    std::swap(context_->record, held_[i]);
+    calculate();
+  }
+  summary_.blank_row_count += static_cast<int>(held_count_);
+  held_count_ = 0;
+  engine::read_analysis_record(cells, row, context_->record);
+  calculate();
+  summary_.row_count = rows_;
+}
+
+RunSummary AnalysisRun::finish() {
+  summary_.unwritten_diagram_files = diagrams_->close();
+  return summary_;
+}
+
 RunSummary run_calculation(const engine::CellSource& table, int row_limit,
                            const thermometry::RunOptions& options, ResultsTable& results,
                            const std::filesystem::path& diagram_folder) {
-  DiagramFiles diagrams(diagram_folder);
-  RunSummary summary = count_analyses(table, row_limit);
-  // Every number starts at 0 and every text empty; the rows then overwrite what they compute.
-  auto context = std::make_unique<RunContext>();
-  for (int r = 1; r <= summary.row_count; ++r) {
-    engine::read_analysis_record(table, r, context->record);
-    calculate_analysis(*context, options);
-    results.append(*context);
-    diagrams.write_rows(*context);
-  }
-  summary.unwritten_diagram_files = diagrams.close();
-  return summary;
+  AnalysisRun run(options, diagram_folder,
+                  [&results](const RunContext& analysis) { results.append(analysis); });
+  for (int r = 1; r <= row_limit; ++r) run.add(table, r);
+  return run.finish();
 }
 
 }  // namespace kolbex::results

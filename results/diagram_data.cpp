@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "shell/file_io.h"
+#include "shell/line_reader.h"
 #include "shell/text_encoding.h"
 
 namespace kolbex::results {
@@ -49,10 +50,8 @@ DiagramData parse_diagram_data(std::string_view text, const DiagramCommand& diag
   DiagramData data;
   data.file_found = true;
   std::vector<std::string_view> lines;
-  for (std::string_view line : split(text, '\n')) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-  }
+  std::string_view line;
+  for (std::size_t start = 0; shell::next_line(text, start, line);) lines.push_back(line);
   if (lines.empty() || lines.front().empty()) {
     data.problem = "the file has no header line";
     return data;

@@ -28,8 +28,11 @@ bool failed(const std::filesystem::path& path, int error_number, std::string rea
 
 }  // namespace
 
-bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std::string& error,
-                     int* os_error) {
+namespace {
+
+// Reads up to `limit` bytes; `stop_at_limit` makes a longer file a success with its start only.
+bool read_bytes(const std::filesystem::path& path, std::size_t limit, bool stop_at_limit, std::string& bytes,
+                bool& whole, std::string& error, int* os_error) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec))
     return failed(path, EISDIR, "is a folder, not a file", error, os_error);
@@ -38,14 +41,34 @@ bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std:
   if (!in) return failed(path, errno, "", error, os_error);
   // Read in pieces up to the limit, so that a device without end (/dev/zero) cannot fill the memory.
   bytes.clear();
+  whole = true;
   char chunk[1 << 16];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
-    if (bytes.size() + static_cast<std::size_t>(in.gcount()) > read_limit)
-      return failed(path, ENOMEM, "larger than any file the program reads (256 MiB)", error, os_error);
-    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (bytes.size() + got > limit) {
+      if (!stop_at_limit)
+        return failed(path, ENOMEM, "larger than any file the program reads (256 MiB)", error, os_error);
+      bytes.append(chunk, limit - bytes.size());
+      whole = false;
+      return true;
+    }
+    bytes.append(chunk, got);
   }
   if (in.bad()) return failed(path, errno, "the file could not be read", error, os_error);
   return true;
+}
+
+}  // namespace
+
+bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std::string& error,
+                     int* os_error) {
+  bool whole = true;
+  return read_bytes(path, read_limit, false, bytes, whole, error, os_error);
+}
+
+bool read_file_start(const std::filesystem::path& path, std::size_t length, std::string& bytes, bool& whole,
+                     std::string& error) {
+  return read_bytes(path, length, true, bytes, whole, error, nullptr);
 }
 
 bool write_file_replacing(const std::filesystem::path& path, const FileWriter& write, std::string& error,

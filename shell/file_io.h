@@ -11,6 +11,10 @@ namespace kolbex::shell {
 // given, the system's error number (errno) of the failure there. Nothing larger than 256 MiB is read.
 bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std::string& error,
                      int* os_error = nullptr);
+// The first `length` bytes of a file, or all of it when it is shorter (`whole` tells which); the same
+// failures as above.
+bool read_file_start(const std::filesystem::path& path, std::size_t length, std::string& bytes, bool& whole,
+                     std::string& error);
 
 // Writes the whole content of a file to `file`; false with a reason (empty: the system's text for the
 // error number) and the system's error number.

@@ -38,6 +38,11 @@ std::string to_utf8(std::string_view bytes) {
   if (is_valid_utf8(bytes)) return std::string(bytes);
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
+  append_windows_1252_as_utf8(out, bytes);
+  return out;
+}
+
+void append_windows_1252_as_utf8(std::string& out, std::string_view bytes) {
   for (char ch : bytes) {
     const auto b = static_cast<std::uint8_t>(ch);
     if (b < 0x80)
@@ -47,7 +52,6 @@ std::string to_utf8(std::string_view bytes) {
     else
       append_utf8(out, b);
   }
-  return out;
 }
 
 void append_windows_1252(std::string& out, std::string_view utf8) {

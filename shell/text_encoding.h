@@ -9,6 +9,9 @@ namespace kolbex::shell {
 // any other text is taken as Windows-1252, the single-byte encoding of data sets written on Windows,
 // and converted. ASCII reads back unchanged either way.
 std::string to_utf8(std::string_view bytes);
+// Appends Windows-1252 bytes as UTF-8, whatever they hold: for a text read in pieces, once the whole is
+// known not to be UTF-8.
+void append_windows_1252_as_utf8(std::string& out, std::string_view bytes);
 
 // Appends the single-byte Windows-1252 form of a UTF-8 text, one byte per character, for files that other
 // programs read as single-byte text. A character Windows-1252 cannot hold becomes "?"; bytes that are not

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "entry/analysis_table.h"
+#include "entry/data_set_file.h"
+#include "results/calculation_run.h"
+#include "results/results_table.h"
+#include "shell/line_reader.h"
+#include "shell/text_encoding.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/xlsx_sheet.h"
 
@@ -66,6 +72,37 @@ class KolbexCalc : public testing::Test {
 
 const std::string fixtures = KOLBEX_FIXTURES;
 
+// The example data set's analyses as lines of TAB-separated fields, columns 1 to 64.
+std::vector<std::string> example_lines() {
+  kolbex::entry::AnalysisTable table;
+  kolbex::entry::place_data_set(table, slurp(KOLBEX_EXAMPLE));
+  std::vector<std::string> lines;
+  for (int r = 1; r <= kolbex::results::count_analyses(table, 300).row_count; ++r) {
+    std::string line;
+    for (int c = 1; c < table.C(); ++c) line += (c > 1 ? "\t" : "") + table.text(r, c);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The results file of a text pasted into an analysis table of as many rows as it has lines, calculated
+// over all of them.
+std::string table_route_results(const std::string& bytes, const fs::path& diagrams) {
+  const std::string text = kolbex::shell::to_utf8(bytes);
+  int lines = 0;
+  std::string_view line;
+  for (std::size_t start = 0; kolbex::shell::next_line(text, start, line);) ++lines;
+  kolbex::entry::AnalysisTable table(lines);
+  table.select_block({1, 1}, {lines, table.C() - 1});
+  table.write_clip_text(text);
+  fs::create_directories(diagrams);
+  kolbex::results::ResultsTable results;
+  kolbex::results::run_calculation(table, lines, {}, results, diagrams);
+  std::string out;
+  for (std::size_t r = 0; r < results.row_count(); ++r) out += std::string(results.row_text(r)) + '\n';
+  return out;
+}
+
 TEST_F(KolbexCalc, CalculatesADataSet) {
   ASSERT_EQ(run({fixtures + "/three_garnets.gsg"}), 0) << err_;
   const auto rows = table();
@@ -119,6 +156,25 @@ TEST_F(KolbexCalc, TabTextRunsThroughTheLastAnalysis) {
   EXPECT_EQ(rows[2][0], "alm");
   EXPECT_EQ(rows[3][0], "");
   EXPECT_EQ(rows[4][0], "ars");
+}
+
+// A tab-separated text is read line by line, never held: the results are those of the same text pasted
+// into an analysis table and calculated there. Windows-1252 names, CR, LF and CR LF endings, a line with
+// more than 64 fields, blank lines inside and after the analyses.
+TEST_F(KolbexCalc, StreamedTabTextMatchesTheTableRoute) {
+  std::string text;
+  const std::vector<std::string> lines = example_lines();
+  const char* endings[] = {"\r\n", "\n", "\r"};
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    text += (i == 3 ? std::string("Gr\xFCn ") : std::string()) + lines[i];  // not UTF-8: Windows-1252
+    if (i == 5) text += std::string(70, '\t') + "beyond column 64";
+    text += endings[i % 3];
+    if (i == 7) text += "\n\n";
+  }
+  text += "\r\n\r\n";
+  std::ofstream(folder_ / "stream.tsv", std::ios::binary) << text;
+  ASSERT_EQ(run({"--no-headings", "stream.tsv"}), 0) << err_;
+  EXPECT_EQ(out_, table_route_results(text, (folder_ / "table").string()));
 }
 
 // The 386 published analyses of real-garnets.csv (copied from the shared data; its columns include source,

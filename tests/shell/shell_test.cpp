@@ -2,10 +2,13 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "shell/error_messages.h"
 #include "shell/failure.h"
+#include "shell/line_reader.h"
 #include "tests/support/temp_folder.h"
 
 namespace kolbex::shell {
@@ -61,6 +64,38 @@ TEST(Failure, FileErrorsMapToTheirNumbers) {
       {0, folder.path() / "x", failure::none},
   };
   for (const Case& c : cases) EXPECT_EQ(file_failure(c.error_number, c.path), c.failure) << c.error_number;
+}
+
+// CR LF, CR and LF each end a line, an ending at the very end adds none; read through a buffer of any
+// size, a CR LF split across two reads is still one ending and a line longer than the buffer is whole.
+TEST(LineRule, TextAndStreamGiveTheSameLines) {
+  const struct Case {
+    std::string text;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"", {}},
+      {"abc", {"abc"}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\rb\n", {"a", "b"}},
+      {"a\n\nb\r\n", {"a", "", "b"}},
+      {"\r\n", {""}},
+      {"\r\r\n\n", {"", "", ""}},
+      {"a\r", {"a"}},
+      {"long line\tof fields\r\nx", {"long line\tof fields", "x"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> whole;
+    std::string_view line;
+    for (std::size_t start = 0; next_line(c.text, start, line);) whole.emplace_back(line);
+    EXPECT_EQ(whole, c.lines) << c.text;
+    for (std::size_t buffer = 1; buffer <= 8; ++buffer) {
+      std::istringstream in(c.text);
+      LineReader reader(in, buffer);
+      std::vector<std::string> streamed;
+      while (reader.next(line)) streamed.emplace_back(line);
+      EXPECT_EQ(streamed, c.lines) << c.text << " through a buffer of " << buffer;
+    }
+  }
 }
 
 }  // namespace
