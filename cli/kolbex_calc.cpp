@@ -2,6 +2,8 @@
 // the runs append to one results table, written as TAB-separated UTF-8 text. Every run rewrites the
 // thirteen diagram data files, so they hold the analyses of the last INPUT.
 
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
@@ -22,18 +24,13 @@
 #include "results/results_table.h"
 #include "results/run_context.h"
 #include "results/workbook_writer.h"
-#include "shell/text_encoding.h"
-#include "thermometry/run_options.h"
-#ifdef KOLBEX_PLOTS
-#include <QGuiApplication>
-
-#include "results/ui/ternary_plot.h"
-#endif
 #include "shell/file_io.h"
 #include "shell/line_reader.h"
+#include "shell/program_folders.h"
 #include "shell/text_encoding.h"
 #include "shell/utf8.h"
 #include "shell/version.h"
+#include "thermometry/run_options.h"
 
 namespace fs = std::filesystem;
 
@@ -284,6 +281,28 @@ int read_input(Input& input, bool no_headings) {
   return 0;
 }
 
+// The diagrams are drawn by kolbex-draw, which alone loads the toolkit.
+fs::path drawing_program() {
+  return kolbex::shell::helper_path(kolbex::shell::running_program_folder(), "kolbex-draw");
+}
+
+// Draws the diagrams of the last run's data files into the --plots folder; the helper says what failed.
+bool draw(const Arguments& args) {
+  std::string program = drawing_program().string(), data = args.diagrams.string(), out = args.plots.string();
+  char* argv[] = {program.data(), data.data(), out.data(), nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
+    std::cerr << "kolbex-calc: --plots " << program << " could not be started\n";
+    return false;
+  }
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (!WIFEXITED(status)) std::cerr << "kolbex-calc: --plots " << program << " did not finish\n";
+    return false;
+  }
+  return true;
+}
+
 // Parses the command line and checks every input and output before anything is written.
 int parse(int argc, char** argv, Arguments& args) {
   bool options_end = false;
@@ -333,12 +352,11 @@ int parse(int argc, char** argv, Arguments& args) {
     return fail("--workbook " + args.workbook.string() + ": " + why);
   if (!usable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
   if (!args.plots.empty()) {
-#ifdef KOLBEX_PLOTS
+    std::error_code ec;
+    if (!fs::exists(drawing_program(), ec))
+      return fail("--plots " + args.plots.string() + ": this kolbex-calc cannot draw: " +
+                  drawing_program().string() + " is missing (built without Qt)");
     if (!usable_folder(args.plots, why)) return fail("--plots " + args.plots.string() + ": " + why);
-#else
-    return fail("--plots " + args.plots.string() +
-                ": this kolbex-calc was built without the diagrams (no Qt)");
-#endif
   }
   if (!make_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
   if (!args.plots.empty() && !make_folder(args.plots, why))
@@ -510,19 +528,6 @@ int main(int argc, char** argv) {
     }
   }
 
-#ifdef KOLBEX_PLOTS
-  if (!args.plots.empty()) {
-    // Drawing needs no display: the offscreen platform unless another is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qt_argc = 1;
-    char* qt_argv[] = {argv[0], nullptr};
-    QGuiApplication application(qt_argc, qt_argv);
-    std::string error;
-    if (!kolbex::results::render_all_diagrams(args.diagrams, args.plots, error)) {
-      std::cerr << "kolbex-calc: --plots " << error << '\n';
-      return exit_write_failed;
-    }
-  }
-#endif
+  if (!args.plots.empty() && !draw(args)) return exit_write_failed;
   return 0;
 }

@@ -27,6 +27,18 @@ fs::path resource_path(const fs::path& program_folder, const fs::path& name) {
   return (program_folder / ".." / "share" / "kolbex" / name).lexically_normal();
 }
 
+fs::path helper_path(const fs::path& program_folder, const fs::path& name) {
+  std::error_code ec;
+  if (fs::exists(program_folder / name, ec)) return program_folder / name;
+  return (program_folder / ".." / "libexec" / "kolbex" / name).lexically_normal();
+}
+
+fs::path running_program_folder() {
+  std::error_code ec;
+  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::path() : program.parent_path();
+}
+
 fs::path output_workbook(const fs::path& program_folder, const fs::path& data_folder) {
   if (writable_folder(program_folder)) return program_folder / "Output.xlsx";
   std::error_code ec;

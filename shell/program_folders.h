@@ -12,6 +12,14 @@ namespace kolbex::shell {
 std::filesystem::path resource_path(const std::filesystem::path& program_folder,
                                     const std::filesystem::path& name);
 
+// A helper program (kolbex-draw): beside the program (a build or unpacked folder), otherwise under
+// ../libexec/kolbex relative to it (an installation), which is also the answer when neither holds it.
+std::filesystem::path helper_path(const std::filesystem::path& program_folder,
+                                  const std::filesystem::path& name);
+
+// The folder of the running program; empty when the system cannot say.
+std::filesystem::path running_program_folder();
+
 // Output.xlsx: beside the program when that folder can be written, otherwise in `data_folder` (the
 // user's data folder), created when needed. An empty result when neither can be written or created.
 std::filesystem::path output_workbook(const std::filesystem::path& program_folder,
