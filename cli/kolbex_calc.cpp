@@ -71,6 +71,9 @@ constexpr int exit_write_failed = 1;
 
 enum class InputKind { data_set, tab_text, csv, workbook };
 
+// How the rows of a delimited text (a CSV, or a tab-separated text with a heading row) become analyses.
+enum class TextRows { by_headings, by_position };
+
 struct Input {
   fs::path path;
   InputKind kind = InputKind::data_set;
@@ -79,9 +82,15 @@ struct Input {
   bool streamed = false;
   bool utf8 = true;
   std::string bytes;  // a data set file
-  // The analyses of a text or workbook imported by its headings, or of a CSV by position.
+  // A delimited text, read a second time row by row during the run: imported by its headings, or its
+  // fields by position from `first_row` on (`skip` leading fields dropped).
+  std::optional<kolbex::entry::DelimitedFile> delimited;
+  TextRows text_rows = TextRows::by_position;
+  kolbex::entry::ImportPlan plan;
+  std::size_t first_row = 0, skip = 0;
+  // The analyses of a workbook imported by its headings.
   std::optional<kolbex::entry::ImportedAnalyses> imported;
-  std::vector<std::string> summary;  // what the import did, for standard error
+  std::vector<std::string> summary;  // what the import of a workbook did, for standard error
   std::optional<kolbex::entry::WorkbookRead> workbook;
 };
 
@@ -247,37 +256,35 @@ int read_input(Input& input, bool no_headings) {
     if (!settled && !start_has_no_heading_row(input.path, settled, error)) return fail(error);
     if (settled) return check_streamed_text(input, error) ? 0 : fail(error);
   }
-  if (!kolbex::shell::read_file_bytes(input.path, input.bytes, error)) return fail(error);
-  if (input.kind == InputKind::data_set) return 0;
+  if (input.kind == InputKind::data_set)
+    return kolbex::shell::read_file_bytes(input.path, input.bytes, error) ? 0 : fail(error);
   // Tab-separated text without a heading row reads line by line as it always has; so does one whose
   // fields cannot be split as CSV (a stray quote in a name).
   const auto streamed = [&input, &error] {
-    input.bytes.clear();
+    input.delimited.reset();
     return check_streamed_text(input, error) ? 0 : fail(error);
   };
-  kolbex::entry::FieldRows fields;
-  char separator = 0;
-  if (!kolbex::entry::split_fields(input.bytes, tab ? '\t' : 0, fields, separator, error)) {
+  kolbex::entry::DelimitedFile& file = input.delimited.emplace();
+  if (!file.survey(input.path, tab ? '\t' : 0, error)) {
     if (tab) return streamed();
     return fail(input.path.string() + ": " + error);
   }
-  input.bytes.clear();
-  if (!tab && fields.empty()) return fail(input.path.string() + ": the file is empty");
-  if (!no_headings && kolbex::entry::has_element_heading_row(fields))
+  const kolbex::entry::FieldRows& first = file.first_rows();
+  if (!tab && file.row_count() == 0) return fail(input.path.string() + ": the file is empty");
+  if (!no_headings && kolbex::entry::has_element_heading_row(first))
     return fail(input.path.string() + ": " + std::string(kolbex::entry::element_percent_refusal));
-  if (no_headings || !kolbex::entry::has_heading_row(fields)) {
+  if (no_headings || !kolbex::entry::has_heading_row(first)) {
     if (tab) return streamed();
-    input.imported = kolbex::entry::positional_analyses(fields, nullptr);
+    return 0;  // every row by position
+  }
+  input.plan = file.plan();
+  if (!input.plan.refusal.empty()) return fail(input.path.string() + ": " + input.plan.refusal);
+  if (input.plan.by_position) {  // the analysis table's own headings: read as laid out, below them
+    input.first_row = input.plan.heading_row + 1;
+    input.skip = kolbex::entry::positional_skip(first, &input.plan);
     return 0;
   }
-  const kolbex::entry::ImportPlan plan = kolbex::entry::plan_import(fields, separator);
-  if (!plan.refusal.empty()) return fail(input.path.string() + ": " + plan.refusal);
-  if (plan.by_position) {  // the analysis table's own headings: read as laid out, below them
-    input.imported = kolbex::entry::positional_analyses(fields, &plan);
-    return 0;
-  }
-  input.imported = kolbex::entry::import_analyses(fields, plan);
-  input.summary = kolbex::entry::import_summary(plan, *input.imported);
+  input.text_rows = TextRows::by_headings;
   return 0;
 }
 
@@ -430,7 +437,27 @@ class ImportedCells : public kolbex::engine::CellSource {
   const kolbex::entry::ImportedAnalyses& analyses_;
 };
 
-kolbex::results::RunSummary run(const Input& input, const Arguments& args, ResultsOutput& output) {
+// One analysis row of its own, rows 1 onwards all the same.
+class RowCells : public kolbex::engine::CellSource {
+ public:
+  explicit RowCells(const kolbex::entry::AnalysisRow& row) : row_(row) {}
+  std::string_view cell(int, int column) const override {
+    return column >= 1 && column < kolbex::engine::analysis_columns ? row_[static_cast<std::size_t>(column)]
+                                                                    : std::string_view();
+  }
+
+ private:
+  const kolbex::entry::AnalysisRow& row_;
+};
+
+struct InputRun {
+  kolbex::results::RunSummary summary;
+  std::vector<std::string> import_lines;  // what an import by headings did
+  std::string read_error;                 // a file that could not be read again
+};
+
+InputRun run(const Input& input, const Arguments& args, ResultsOutput& output) {
+  InputRun result;
   using kolbex::entry::AnalysisTable;
   kolbex::results::AnalysisRun run(args.options, args.diagrams,
                                    [&output](const kolbex::results::RunContext& a) { output.add(a); });
@@ -449,6 +476,26 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args, Resul
       cells.set(line);
       run.add(cells, row);
     }
+  } else if (input.delimited) {
+    kolbex::entry::AnalysisRow analysis;
+    const RowCells cells(analysis);
+    kolbex::entry::ImportedAnalyses counts;
+    std::size_t analyses = 0;
+    const bool headings = input.text_rows == TextRows::by_headings;
+    const auto on_row = [&](std::size_t index, const std::vector<std::string>& fields) {
+      if (headings) {
+        if (index <= input.plan.heading_row ||
+            !kolbex::entry::import_row(fields, index, input.plan, false, counts, analysis))
+          return;
+      } else {
+        if (index < input.first_row) return;
+        kolbex::entry::positional_row(fields, input.skip, analysis);
+      }
+      run.add(cells, static_cast<int>(++analyses));
+    };
+    if (!input.delimited->read_rows(on_row, result.read_error))
+      result.read_error = input.path.string() + ": " + result.read_error;
+    if (headings) result.import_lines = kolbex::entry::import_summary(input.plan, counts, analyses);
   } else if (input.imported) {
     const ImportedCells cells(*input.imported);
     for (std::size_t r = 1; r <= input.imported->rows.size(); ++r) run.add(cells, static_cast<int>(r));
@@ -462,19 +509,28 @@ kolbex::results::RunSummary run(const Input& input, const Arguments& args, Resul
       kolbex::entry::place_workbook(input.workbook->cells, table);
     for (int r = 1; r < AnalysisTable::layout_rows; ++r) run.add(table, r);
   }
-  return run.finish();
+  result.summary = run.finish();
+  return result;
 }
 
-// Every run, its results into `out`; the import summaries and the warnings on standard error.
-bool run_all(const Arguments& args, std::ostream& out, kolbex::results::ResultsTable* kept) {
+// Every run, its results into `out`; the import summaries and the warnings on standard error. False when
+// the results could not be written; `read_failed` when an INPUT could not be read a second time.
+bool run_all(const Arguments& args, std::ostream& out, kolbex::results::ResultsTable* kept,
+             bool& read_failed) {
   ResultsOutput output(out, kept);
   for (const Input& input : args.inputs) {
-    for (const std::string& line : input.summary)
-      std::cerr << "kolbex-calc: " << input.path.string() << ": " << line << '\n';
+    const InputRun result = run(input, args, output);
+    for (const std::vector<std::string>* lines : {&input.summary, &result.import_lines})
+      for (const std::string& line : *lines)
+        std::cerr << "kolbex-calc: " << input.path.string() << ": " << line << '\n';
     // A diagram file that fails loses its lines but not the run; say so, since no window will.
-    for (const fs::path& file : run(input, args, output).unwritten_diagram_files)
+    for (const fs::path& file : result.summary.unwritten_diagram_files)
       std::cerr << "kolbex-calc: warning: " << input.path.string() << ": the diagram data file "
                 << file.string() << " could not be written\n";
+    if (!result.read_error.empty()) {
+      std::cerr << "kolbex-calc: " << result.read_error << '\n';
+      read_failed = true;
+    }
   }
   return output.flush();
 }
@@ -490,9 +546,10 @@ int main(int argc, char** argv) {
   std::optional<kolbex::results::ResultsTable> kept;
   if (!args.workbook.empty()) kept.emplace();
   kolbex::results::ResultsTable* keep = kept ? &*kept : nullptr;
+  bool read_failed = false;
   if (args.results.empty()) {
     std::ios::sync_with_stdio(false);
-    if (!run_all(args, std::cout, keep) || !std::cout.flush()) {
+    if (!run_all(args, std::cout, keep, read_failed) || !std::cout.flush()) {
       std::cerr << "kolbex-calc: the results could not be written to standard output\n";
       return exit_write_failed;
     }
@@ -505,7 +562,7 @@ int main(int argc, char** argv) {
         error_number = errno;
         return false;
       }
-      const bool written = run_all(args, out, keep);
+      const bool written = run_all(args, out, keep, read_failed);
       out.close();
       if (!written || !out) {
         error_number = errno;
@@ -529,5 +586,5 @@ int main(int argc, char** argv) {
   }
 
   if (!args.plots.empty() && !draw(args)) return exit_write_failed;
-  return 0;
+  return read_failed ? exit_bad_input : 0;
 }

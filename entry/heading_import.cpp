@@ -6,12 +6,15 @@
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
 
 #include "entry/analysis_table.h"
 #include "shell/text_encoding.h"
+#include "shell/utf8.h"
 
 namespace kolbex::entry {
 namespace {
@@ -23,25 +26,58 @@ constexpr double feo_per_fe2o3 = 2 * 71.8444 / 159.6882;
 
 // ---- Splitting -------------------------------------------------------------------------------------
 
-struct Splitter {
-  FieldRows* rows;
-  std::vector<std::string> row;
-};
-
-void on_field(void* text, std::size_t length, void* data) {
-  auto* s = static_cast<Splitter*>(data);
-  s->row.emplace_back(text ? static_cast<const char*>(text) : "", text ? length : 0);
-}
-
-void on_row_end(int, void* data) {
-  auto* s = static_cast<Splitter*>(data);
-  const std::size_t fields = s->row.size();
-  s->rows->push_back(std::move(s->row));
-  s->row = {};
-  s->row.reserve(fields);  // the next row most likely has as many
-}
-
 int is_blank(unsigned char c) { return c == ' '; }
+
+// libcsv fed in pieces: each completed row goes to `on_row`, its fields as the text holds them.
+class CsvStream {
+ public:
+  using RowHandler = std::function<void(std::vector<std::string>&)>;
+  CsvStream(char separator, RowHandler on_row) : on_row_(std::move(on_row)) {
+    ready_ = csv_init(&parser_, CSV_APPEND_NULL) == 0;
+    if (!ready_) return;
+    csv_set_delim(&parser_, static_cast<unsigned char>(separator));
+    csv_set_space_func(&parser_, is_blank);
+  }
+  ~CsvStream() {
+    if (ready_) csv_free(&parser_);
+  }
+  CsvStream(const CsvStream&) = delete;
+  CsvStream& operator=(const CsvStream&) = delete;
+
+  // False with the reason when the bytes cannot be split.
+  bool feed(std::string_view bytes, std::string& reason) {
+    if (!ready_) {
+      reason = "out of memory";
+      return false;
+    }
+    if (csv_parse(&parser_, bytes.data(), bytes.size(), on_field, on_row_end, this) == bytes.size())
+      return true;
+    reason = std::string("the fields cannot be split: ") + csv_strerror(csv_error(&parser_));
+    return false;
+  }
+  // The last row, when the text does not end with a line ending.
+  void finish() {
+    if (ready_) csv_fini(&parser_, on_field, on_row_end, this);
+  }
+
+ private:
+  static void on_field(void* text, std::size_t length, void* data) {
+    auto* s = static_cast<CsvStream*>(data);
+    s->row_.emplace_back(text ? static_cast<const char*>(text) : "", text ? length : 0);
+  }
+  static void on_row_end(int, void* data) {
+    auto* s = static_cast<CsvStream*>(data);
+    const std::size_t fields = s->row_.size();
+    s->on_row_(s->row_);
+    s->row_.clear();
+    s->row_.reserve(fields);  // the next row most likely has as many
+  }
+
+  csv_parser parser_{};
+  bool ready_ = false;
+  RowHandler on_row_;
+  std::vector<std::string> row_;
+};
 
 char choose_separator(std::string_view text) {
   const std::string_view first = text.substr(0, text.find_first_of("\r\n"));
@@ -53,6 +89,9 @@ char choose_separator(std::string_view text) {
   }
   return chosen;
 }
+
+constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+constexpr std::string_view binary_refusal = "the file holds binary bytes, not text";
 
 // ---- Headings --------------------------------------------------------------------------------------
 
@@ -271,19 +310,23 @@ std::size_t place_analyses(const ImportedAnalyses& analyses, AnalysisTable& tabl
   return placed;
 }
 
+std::size_t positional_skip(const FieldRows& rows, const ImportPlan* plan) {
+  return plan && !rows[plan->heading_row].empty() &&
+         rows[plan->heading_row][0] == engine::analysis_headings[0];
+}
+
+void positional_row(const std::vector<std::string>& fields, std::size_t skip, AnalysisRow& analysis) {
+  analysis.fill({});
+  for (std::size_t i = skip; i < fields.size() && i - skip + 1 < engine::analysis_columns; ++i)
+    analysis[i - skip + 1] = fields[i];
+}
+
 ImportedAnalyses positional_analyses(const FieldRows& rows, const ImportPlan* plan) {
   ImportedAnalyses out;
-  std::size_t first = 0;
-  bool numbered = false;
-  if (plan) {
-    first = plan->heading_row + 1;
-    numbered = !rows[plan->heading_row].empty() && rows[plan->heading_row][0] == engine::analysis_headings[0];
-  }
-  const std::size_t skip = numbered ? 1 : 0;
-  for (std::size_t r = first; r < rows.size(); ++r) {
-    std::array<std::string, engine::analysis_columns> analysis;
-    for (std::size_t i = skip; i < rows[r].size() && i - skip + 1 < engine::analysis_columns; ++i)
-      analysis[i - skip + 1] = rows[r][i];
+  const std::size_t skip = positional_skip(rows, plan);
+  AnalysisRow analysis;
+  for (std::size_t r = plan ? plan->heading_row + 1 : 0; r < rows.size(); ++r) {
+    positional_row(rows[r], skip, analysis);
     out.rows.push_back(std::move(analysis));
   }
   return out;
@@ -292,30 +335,17 @@ ImportedAnalyses positional_analyses(const FieldRows& rows, const ImportPlan* pl
 bool split_fields(std::string_view bytes, char separator, FieldRows& rows, char& used_separator,
                   std::string& reason) {
   rows.clear();
-  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  if (bytes.starts_with(byte_order_mark)) bytes.remove_prefix(byte_order_mark.size());
   if (bytes.find('\0') != std::string_view::npos) {
-    reason = "the file holds binary bytes, not text";
+    reason = binary_refusal;
     return false;
   }
   const std::string text = shell::to_utf8(bytes);
   used_separator = separator ? separator : choose_separator(text);
-  csv_parser parser;
-  if (csv_init(&parser, CSV_APPEND_NULL) != 0) {
-    reason = "out of memory";
-    return false;
-  }
-  csv_set_delim(&parser, static_cast<unsigned char>(used_separator));
-  csv_set_space_func(&parser, is_blank);
-  Splitter splitter{&rows, {}};
-  const bool parsed =
-      csv_parse(&parser, text.data(), text.size(), on_field, on_row_end, &splitter) == text.size();
-  const int error = parsed ? 0 : csv_error(&parser);
-  csv_fini(&parser, on_field, on_row_end, &splitter);
-  csv_free(&parser);
-  if (!parsed) {
-    reason = std::string("the fields cannot be split: ") + csv_strerror(error);
-    return false;
-  }
+  CsvStream stream(used_separator,
+                   [&rows](std::vector<std::string>& row) { rows.push_back(std::move(row)); });
+  if (!stream.feed(text, reason)) return false;
+  stream.finish();
   return true;
 }
 
@@ -328,7 +358,24 @@ bool has_element_heading_row(const FieldRows& rows) {
   return false;
 }
 
-ImportPlan plan_import(const FieldRows& rows, char separator) {
+void LaterRows::add(const std::vector<std::string>& row, bool decimals) {
+  if (!decimals) {
+    any_value = any_value || !joined(row).empty();
+    return;
+  }
+  if (row.size() > commas.size()) commas.resize(row.size()), points.resize(row.size());
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    const std::string_view v = trimmed_view(row[i]);
+    any_value = any_value || !v.empty();
+    commas[i] += comma_decimal(v);
+    points[i] += v.find('.') != std::string_view::npos && number(v).has_value();
+  }
+}
+
+namespace {
+
+// The plan from the first rows of a file (at most 20) and what its later rows say.
+ImportPlan plan_from(const FieldRows& rows, const LaterRows& later, char separator) {
   ImportPlan plan;
   const std::optional<std::size_t> heading = heading_row_of(rows);
   if (!heading) {
@@ -371,78 +418,96 @@ ImportPlan plan_import(const FieldRows& rows, char separator) {
   plan.refusal = shared_place(plan);
 
   const bool any_below =
+      later.any_value ||
       std::any_of(rows.begin() + static_cast<std::ptrdiff_t>(plan.heading_row) + 1, rows.end(),
                   [](const std::vector<std::string>& row) { return !joined(row).empty(); });
   if (!any_below && plan.refusal.empty()) plan.refusal = "no analyses below its heading row";
 
   // A decimal comma: the file is not comma-separated and its numbers are written "37,44".
   if (separator != ',') {
+    LaterRows below = later;
+    for (std::size_t r = plan.heading_row + 1; r < rows.size(); ++r) below.add(rows[r], true);
     int commas = 0, points = 0;
-    for (std::size_t r = plan.heading_row + 1; r < rows.size(); ++r)
-      for (std::size_t i = 0; i < rows[r].size() && i < plan.columns.size(); ++i) {
-        if (plan.columns[i].role != ColumnRole::oxide) continue;
-        const std::string v = trimmed(rows[r][i]);
-        commas += comma_decimal(v);
-        points += v.find('.') != std::string::npos && number(v).has_value();
-      }
+    for (std::size_t i = 0; i < below.commas.size() && i < plan.columns.size(); ++i)
+      if (plan.columns[i].role == ColumnRole::oxide) commas += below.commas[i], points += below.points[i];
     plan.decimal_comma = commas > points;
   }
   return plan;
+}
+
+}  // namespace
+
+ImportPlan plan_import(const FieldRows& rows, char separator) {
+  const std::size_t first = std::min(rows.size(), heading_search_rows);
+  LaterRows later;
+  for (std::size_t r = first; r < rows.size(); ++r) later.add(rows[r], separator != ',');
+  return plan_from(FieldRows(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(first)), later,
+                   separator);
+}
+
+bool import_row(const std::vector<std::string>& fields, std::size_t index, const ImportPlan& plan,
+                bool keep_negatives, ImportedAnalyses& counts, AnalysisRow& analysis) {
+  analysis.fill({});
+  bool any = false;
+  int below = 0, negatives = 0;
+  const std::size_t texts = counts.texts.size();
+  for (std::size_t i = 0; i < fields.size() && i < plan.columns.size(); ++i) {
+    const SourceColumn& column = plan.columns[i];
+    if (column.role == ColumnRole::ignored) continue;
+    const std::string_view field = trimmed_view(fields[i]);
+    if (field.empty()) continue;
+    std::string value(field);
+    any = true;
+    auto& cell = analysis[static_cast<std::size_t>(column.target)];
+    if (column.role == ColumnRole::sample || column.target == engine::cubic_flag_column) {
+      cell = value;
+      continue;
+    }
+    if (below_detection(value)) {
+      cell = "0";
+      ++below;
+      continue;
+    }
+    if (plan.decimal_comma && comma_decimal(value)) std::replace(value.begin(), value.end(), ',', '.');
+    const std::optional<double> v = number(value);
+    if (!v) {
+      cell = value;
+      counts.texts.push_back("row " + std::to_string(index + 1) + ", " + column.heading + ": " + value);
+      continue;
+    }
+    if (*v < 0 && !keep_negatives) {
+      cell = "0";
+      ++negatives;
+      continue;
+    }
+    cell = column.role == ColumnRole::total_fe2o3 ? shortest(*v * feo_per_fe2o3) : value;
+  }
+  if (!any) {
+    ++counts.empty_rows;
+    counts.texts.resize(texts);
+    return false;
+  }
+  counts.below_detection += below;
+  counts.negatives += negatives;
+  return true;
 }
 
 ImportedAnalyses import_analyses(const FieldRows& rows, const ImportPlan& plan, bool keep_negatives) {
   ImportedAnalyses out;
   if (!plan.refusal.empty() || plan.by_position) return out;
   out.rows.reserve(rows.size() - plan.heading_row - 1);
-  for (std::size_t r = plan.heading_row + 1; r < rows.size(); ++r) {
-    std::array<std::string, engine::analysis_columns> analysis;
-    bool any = false;
-    int below = 0, negatives = 0;
-    std::vector<std::string> texts;
-    for (std::size_t i = 0; i < rows[r].size() && i < plan.columns.size(); ++i) {
-      const SourceColumn& column = plan.columns[i];
-      if (column.role == ColumnRole::ignored) continue;
-      const std::string_view field = trimmed_view(rows[r][i]);
-      if (field.empty()) continue;
-      std::string value(field);
-      any = true;
-      auto& cell = analysis[static_cast<std::size_t>(column.target)];
-      if (column.role == ColumnRole::sample || column.target == engine::cubic_flag_column) {
-        cell = value;
-        continue;
-      }
-      if (below_detection(value)) {
-        cell = "0";
-        ++below;
-        continue;
-      }
-      if (plan.decimal_comma && comma_decimal(value)) std::replace(value.begin(), value.end(), ',', '.');
-      const std::optional<double> v = number(value);
-      if (!v) {
-        cell = value;
-        texts.push_back("row " + std::to_string(r + 1) + ", " + column.heading + ": " + value);
-        continue;
-      }
-      if (*v < 0 && !keep_negatives) {
-        cell = "0";
-        ++negatives;
-        continue;
-      }
-      cell = column.role == ColumnRole::total_fe2o3 ? shortest(*v * feo_per_fe2o3) : value;
-    }
-    if (!any) {
-      ++out.empty_rows;
-      continue;
-    }
-    out.below_detection += below;
-    out.negatives += negatives;
-    out.texts.insert(out.texts.end(), texts.begin(), texts.end());
-    out.rows.push_back(std::move(analysis));
-  }
+  AnalysisRow analysis;
+  for (std::size_t r = plan.heading_row + 1; r < rows.size(); ++r)
+    if (import_row(rows[r], r, plan, keep_negatives, out, analysis)) out.rows.push_back(std::move(analysis));
   return out;
 }
 
 std::vector<std::string> import_summary(const ImportPlan& plan, const ImportedAnalyses& analyses) {
+  return import_summary(plan, analyses, analyses.rows.size());
+}
+
+std::vector<std::string> import_summary(const ImportPlan& plan, const ImportedAnalyses& analyses,
+                                        std::size_t count) {
   std::vector<std::string> lines;
   int recognised = 0;
   std::vector<std::string> ignored;
@@ -452,9 +517,9 @@ std::vector<std::string> import_summary(const ImportPlan& plan, const ImportedAn
     } else {
       ++recognised;
     }
-  std::string first =
-      std::to_string(analyses.rows.size()) + (analyses.rows.size() == 1 ? " analysis, " : " analyses, ") +
-      std::to_string(recognised) + " columns recognised, " + std::to_string(ignored.size()) + " ignored";
+  std::string first = std::to_string(count) + (count == 1 ? " analysis, " : " analyses, ") +
+                      std::to_string(recognised) + " columns recognised, " + std::to_string(ignored.size()) +
+                      " ignored";
   for (std::size_t i = 0; i < ignored.size(); ++i) first += (i == 0 ? ": " : ", ") + ignored[i];
   if (analyses.below_detection > 0)
     first += "; " + std::to_string(analyses.below_detection) + " values below detection set to 0";
@@ -470,6 +535,109 @@ std::vector<std::string> import_summary(const ImportPlan& plan, const ImportedAn
   for (const std::string& name : ignored) lines.push_back("ignored column: " + name);
   for (const std::string& text : analyses.texts) lines.push_back("kept as text: " + text);
   return lines;
+}
+
+namespace {
+
+constexpr std::size_t piece_size = 1 << 16;
+constexpr std::size_t first_line_limit = 1 << 20;
+
+// Opens a file for one reading; false with the reason.
+bool open_file(const std::filesystem::path& path, std::ifstream& in, std::string& reason) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    reason = "is a folder, not a file";
+    return false;
+  }
+  in.open(path, std::ios::binary);
+  if (in) return true;
+  reason = "the file cannot be read";
+  return false;
+}
+
+// Reads a file in pieces and splits it into rows, each given to `on_row`: the byte order mark dropped,
+// binary bytes refused. `separator` 0 is chosen from the first line, as split_fields does, and set.
+bool read_rows_of(const std::filesystem::path& path, char& separator, const CsvStream::RowHandler& on_row,
+                  std::string& reason) {
+  std::ifstream in;
+  if (!open_file(path, in, reason)) return false;
+  std::optional<CsvStream> stream;
+  std::string piece;
+  std::string buffer(piece_size, '\0');
+  for (;;) {
+    in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (in.bad()) {
+      reason = "the file could not be read";
+      return false;
+    }
+    piece.append(buffer.data(), got);
+    const bool end = got < buffer.size();
+    if (piece.find('\0') != std::string::npos) {
+      reason = std::string(binary_refusal);
+      return false;
+    }
+    if (!stream) {
+      // The first piece holds the whole first line (or the whole file, or its first MiB), for the choice
+      // of separator.
+      if (!end && piece.find_first_of("\r\n") == std::string::npos && piece.size() < first_line_limit)
+        continue;
+      if (std::string_view(piece).starts_with(byte_order_mark)) piece.erase(0, byte_order_mark.size());
+      if (!separator) separator = choose_separator(piece);
+      stream.emplace(separator, on_row);
+    }
+    if (!stream->feed(piece, reason)) return false;
+    piece.clear();
+    if (end) break;
+  }
+  stream->finish();
+  return true;
+}
+
+void convert_row(std::vector<std::string>& row) {
+  for (std::string& field : row) {
+    std::string utf8;
+    shell::append_windows_1252_as_utf8(utf8, field);
+    field = std::move(utf8);
+  }
+}
+
+}  // namespace
+
+bool DelimitedFile::survey(const std::filesystem::path& path, char separator, std::string& reason) {
+  *this = DelimitedFile();
+  path_ = path;
+  separator_ = separator;
+  const auto on_row = [this](std::vector<std::string>& row) {
+    for (const std::string& field : row)
+      if (utf8_ && !shell::is_valid_utf8(field)) utf8_ = false;
+    if (first_rows_.size() < heading_search_rows)
+      first_rows_.push_back(row);
+    else
+      later_.add(row, separator_ != ',');  // what it says does not depend on the encoding: only ASCII counts
+    ++row_count_;
+  };
+  if (!read_rows_of(path, separator_, on_row, reason)) return false;
+  // Separators, quotes and line ends are ASCII, so the rows split alike either way; their text is
+  // Windows-1252 when the file as a whole is not UTF-8.
+  if (!utf8_)
+    for (std::vector<std::string>& row : first_rows_) convert_row(row);
+  return true;
+}
+
+ImportPlan DelimitedFile::plan() const { return plan_from(first_rows_, later_, separator_); }
+
+bool DelimitedFile::read_rows(const std::function<void(std::size_t, std::vector<std::string>&)>& on_row,
+                              std::string& reason) const {
+  std::size_t index = 0;
+  char separator = separator_;
+  return read_rows_of(
+      path_, separator,
+      [&](std::vector<std::string>& row) {
+        if (!utf8_) convert_row(row);
+        on_row(index++, row);
+      },
+      reason);
 }
 
 }  // namespace kolbex::entry

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +52,15 @@ struct ImportPlan {
   std::string refusal;                // why the file cannot be imported; empty when it can
 };
 
+// What the rows of a file from the 21st on say for its plan, gathered without keeping them: whether any
+// holds a value; and, where the file is not comma-separated (`decimals`), per column the values written
+// with a decimal comma ("37,44") and those with a decimal point.
+struct LaterRows {
+  std::vector<int> commas, points;
+  bool any_value = false;
+  void add(const std::vector<std::string>& row, bool decimals);
+};
+
 // Finds the heading row and the place of every column. A file without a heading row gets a refusal that
 // says so (the caller may then read it in the fixed layout).
 ImportPlan plan_import(const FieldRows& rows, char separator);
@@ -66,8 +77,10 @@ inline constexpr std::string_view element_percent_refusal =
 
 // The analyses of an import, each a row of the analysis table (columns 1 to 64), and what was done to
 // the values on the way.
+using AnalysisRow = std::array<std::string, engine::analysis_columns>;
+
 struct ImportedAnalyses {
-  std::vector<std::array<std::string, engine::analysis_columns>> rows;
+  std::vector<AnalysisRow> rows;
   int below_detection = 0;         // "<0.02", "b.d.l.", "n.d.", "-" and the like, set to 0
   int negatives = 0;               // negative values, set to 0 unless kept
   int empty_rows = 0;              // rows with no value in any placed column, left out
@@ -76,6 +89,12 @@ struct ImportedAnalyses {
 
 ImportedAnalyses import_analyses(const FieldRows& rows, const ImportPlan& plan, bool keep_negatives = false);
 
+// One row of the file (row `index` of it, counted from 0) imported by the plan into `analysis`, its values
+// counted in `counts` (all but its rows). False, counted as an empty row, when it has no value in any
+// placed column.
+bool import_row(const std::vector<std::string>& fields, std::size_t index, const ImportPlan& plan,
+                bool keep_negatives, ImportedAnalyses& counts, AnalysisRow& analysis);
+
 // Writes the analyses into rows 1 onwards of `table`, at most `limit` of them (the table must have that
 // many rows); empty cells are left as they are. Returns how many were placed.
 std::size_t place_analyses(const ImportedAnalyses& analyses, AnalysisTable& table, std::size_t limit);
@@ -83,6 +102,9 @@ std::size_t place_analyses(const ImportedAnalyses& analyses, AnalysisTable& tabl
 // The rows below the analysis table's own heading row (`plan.by_position`), or every row of a file without
 // a heading row (`plan` null), as columns 1 to 64 in their order; a leading "Row No" column is dropped.
 ImportedAnalyses positional_analyses(const FieldRows& rows, const ImportPlan* plan);
+// The same for one row: its fields from `skip` on (1 after a "Row No" heading, else 0) as columns 1 to 64.
+void positional_row(const std::vector<std::string>& fields, std::size_t skip, AnalysisRow& analysis);
+std::size_t positional_skip(const FieldRows& rows, const ImportPlan* plan);
 
 // Sends source column `column` to analysis-table column `target` (0: ignore it), with the role that
 // column gives: the sample name, an oxide (total Fe2O3 stays a conversion while it goes to FeO), or a
@@ -93,5 +115,33 @@ void place_column(ImportPlan& plan, std::size_t column, int target);
 // Total; 5 values below detection set to 0"), then one line per ignored or converted column and per
 // skipped row.
 std::vector<std::string> import_summary(const ImportPlan& plan, const ImportedAnalyses& analyses);
+// The same for `count` analyses imported one at a time (not kept in `analyses.rows`).
+std::vector<std::string> import_summary(const ImportPlan& plan, const ImportedAnalyses& analyses,
+                                        std::size_t count);
+
+// A delimited file of any length, read twice through a buffer of fixed size rather than held whole. The
+// first reading (`survey`) finds its encoding and separator, keeps its first 20 rows and gathers what
+// the later rows say for the plan; the second (`read_rows`) gives every row in order, in UTF-8, with its
+// index from 0. Rows and plan are those that split_fields and plan_import give for the whole file.
+class DelimitedFile {
+ public:
+  // `separator` 0 chooses as split_fields does. False with the reason when the file cannot be read or
+  // split.
+  bool survey(const std::filesystem::path& path, char separator, std::string& reason);
+  const FieldRows& first_rows() const { return first_rows_; }
+  std::size_t row_count() const { return row_count_; }
+  char separator() const { return separator_; }
+  ImportPlan plan() const;
+  bool read_rows(const std::function<void(std::size_t index, std::vector<std::string>& fields)>& on_row,
+                 std::string& reason) const;
+
+ private:
+  std::filesystem::path path_;
+  bool utf8_ = true;
+  char separator_ = 0;
+  FieldRows first_rows_;
+  std::size_t row_count_ = 0;
+  LaterRows later_;
+};
 
 }  // namespace kolbex::entry

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/temp_folder.h"
 
 namespace kolbex::entry {
 namespace {
@@ -171,6 +174,80 @@ TEST(HeadingImport, OwnHeadingRowIsReadByPosition) {
   const Imported i = import(headings + "x\t37\n");
   EXPECT_TRUE(i.plan.by_position);
   EXPECT_TRUE(i.plan.refusal.empty());
+}
+
+// A file read twice through a small buffer (DelimitedFile) gives the rows, the plan and the imported
+// analyses that the whole text gives: decimal commas seen only after the 20th row, Windows-1252 bytes far
+// into the file, a byte order mark, CR line ends, quoted fields with line breaks across the 64 KiB pieces.
+TEST(HeadingImport, FileReadInPiecesMatchesTheWholeText) {
+  const auto rows_of = [](const std::string& heading, const std::string& row, int count,
+                          const std::string& end) {
+    std::string text = heading + end;
+    for (int i = 0; i < count; ++i) text += row + end;
+    return text;
+  };
+  std::string later_commas = "Sample;SiO2;Al2O3;FeO;MgO\n";
+  for (int i = 0; i < 30; ++i) later_commas += i < 19 ? "a;37;21;30;5\n" : "b;37,44;21,1;30,2;5,5\n";
+  std::string windows_late = rows_of("Sample,SiO2,Al2O3,FeO,Note", "g1,37.1,21.2,30.3,plain", 500, "\r\n");
+  windows_late += "Gr\xFCn,36,20,31,late\r\n";
+  const std::string cases[] = {
+      later_commas,
+      windows_late,
+      "\xEF\xBB\xBFSample\tSiO2\tAl2O3\tFeO\rx\t1\t2\t3\ry\t4\t5\t6",
+      rows_of("Sample,SiO2,Al2O3,FeO,Notes", "\"long, quoted\n" + std::string(5000, 'n') + "\",38,21,30,x",
+              40, "\n"),
+      "Title only\nno,headings,here\n",
+      "",
+  };
+  const test::TempFolder folder("kolbex-delimited");
+  for (const std::string& text : cases) {
+    SCOPED_TRACE(text.substr(0, 40));
+    const auto path = folder.path() / "file.csv";
+    std::ofstream(path, std::ios::binary) << text;
+    FieldRows rows;
+    char separator = 0;
+    std::string reason;
+    ASSERT_TRUE(split_fields(text, 0, rows, separator, reason)) << reason;
+    DelimitedFile file;
+    ASSERT_TRUE(file.survey(path, 0, reason)) << reason;
+    EXPECT_EQ(file.separator(), separator);
+    EXPECT_EQ(file.row_count(), rows.size());
+    const ImportPlan whole = plan_import(rows, separator), pieces = file.plan();
+    EXPECT_EQ(pieces.refusal, whole.refusal);
+    EXPECT_EQ(pieces.heading_row, whole.heading_row);
+    EXPECT_EQ(pieces.decimal_comma, whole.decimal_comma);
+    EXPECT_EQ(pieces.skipped, whole.skipped);
+    ASSERT_EQ(pieces.columns.size(), whole.columns.size());
+    for (std::size_t i = 0; i < whole.columns.size(); ++i) {
+      EXPECT_EQ(pieces.columns[i].heading, whole.columns[i].heading);
+      EXPECT_EQ(pieces.columns[i].target, whole.columns[i].target);
+    }
+    const ImportedAnalyses expected = import_analyses(rows, whole);
+    FieldRows read;
+    ImportedAnalyses counts;
+    std::vector<AnalysisRow> imported;
+    AnalysisRow analysis;
+    ASSERT_TRUE(file.read_rows(
+        [&](std::size_t index, std::vector<std::string>& fields) {
+          read.push_back(fields);
+          if (whole.refusal.empty() && index > whole.heading_row &&
+              import_row(fields, index, pieces, false, counts, analysis))
+            imported.push_back(analysis);
+        },
+        reason))
+        << reason;
+    EXPECT_EQ(read, rows);
+    EXPECT_EQ(imported, expected.rows);
+    EXPECT_EQ(counts.empty_rows, expected.empty_rows);
+  }
+  // Binary bytes and an unreadable file are refused with a reason, as the whole text is.
+  std::ofstream(folder.path() / "binary.csv", std::ios::binary) << std::string("SiO2,FeO\n\0\1", 12);
+  std::string reason;
+  DelimitedFile file;
+  EXPECT_FALSE(file.survey(folder.path() / "binary.csv", 0, reason));
+  EXPECT_EQ(reason, "the file holds binary bytes, not text");
+  EXPECT_FALSE(file.survey(folder.path() / "missing.csv", 0, reason));
+  EXPECT_FALSE(file.survey(folder.path(), 0, reason));
 }
 
 }  // namespace
