@@ -13,27 +13,45 @@ constexpr Term none{A1, 0};
 }  // namespace
 
 // The seventeen ideal charge arrangements, in the order of the dominance tests. {X1, 3} reads "X1 / 3".
+using FT = FormulaType;
 // clang-format off
 constexpr std::array<ChargeArrangement, arrangement_count> charge_arrangements = {{
-    {"{X1+3}[Y3+2](Z1+3)A1-12", "cryolithionite", {{{X1, 3}, none}}, {{{Y3, 2}, none}}, {{{Z1, 3}, none}}, {A1, 12}},
-    {"{X1+3}[Y3+2](Z5+3)A2-12", "alluadite polymorph", {{{X1, 3}, none}}, {{{Y3, 2}, none}}, {{{Z5, 3}, none}}, {A2, 12}},
-    {"{X2+3}[Y3+2](vac)3A1-12", "vacancy", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{Zv, 3}, none}}, {A1, 12}},
-    {"{X2+3}[Y3+2](Z4+)2A2-8(OH)4", "henritermierite", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{Z4, 2}, {ZH, 1}}}, {A2, 12}},
-    {"{X2+3}[Y3+2](OH)12", "katoite", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{ZH, 3}, none}}, {A2, 12}},
-    {"{X2+2X1+}[Y2+2](Z5+3)A2-12", "berzeliite", {{{X1, 1}, {X2, 2}}}, {{{Y2, 2}, none}}, {{{Z5, 3}, none}}, {A2, 12}},
-    {"{X2+3}[Y4+2](Z4+Z3+2)A2-12", "schorlomite", {{{X2, 3}, none}}, {{{Y4, 2}, none}}, {{{Z3, 2}, {Z4, 1}}}, {A2, 12}},
-    {"{X2+3}[Y4+Y2+](Z4+3)A2-12", "morimotoite", {{{X2, 3}, none}}, {{{Y4, 1}, {Y2, 1}}}, {{{Z4, 3}, none}}, {A2, 12}},
-    {"{X1+2X2+}[Y4+2](Z4+3)A2-12", "sodic garnet", {{{X1, 2}, {X2, 1}}}, {{{Y4, 2}, none}}, {{{Z4, 3}, none}}, {A2, 12}},
-    {"{X3+2X2+}[Y2+2](Z4+3)A2-12", "menzerite", {{{X3, 2}, {X2, 1}}}, {{{Y2, 2}, none}}, {{{Z4, 3}, none}}, {A2, 12}},
-    {"{X3+3}[Y3+2](Z3+3)A2-12", "YAG", {{{X3, 3}, none}}, {{{Y3, 2}, none}}, {{{Z3, 3}, none}}, {A2, 12}},
-    {"{X2+3}[Y4+1.5Y6+0.5](Z3+3)A2-12", "elbrusite", {{{X2, 3}, none}}, {{{Y4, 1.5}, {Y6, 0.5}}}, {{{Z3, 3}, none}}, {A2, 12}},
-    {"{X2+3}[Y5+Y4+](Z3+3)A2-12", "bitikleite", {{{X2, 3}, none}}, {{{Y5, 1}, {Y4, 1}}}, {{{Z3, 3}, none}}, {A2, 12}},
-    {"{X2+3}[Y6+2](Z2+3)A2-12", "yafsoanite", {{{X2, 3}, none}}, {{{Y6, 2}, none}}, {{{Z2, 3}, none}}, {A2, 12}},
-    {"{X2+3}[Y3+2](Z4+3)A2-12", "tetravalent Z garnet", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{Z4, 3}, none}}, {A2, 12}},
-    {"{X4+1.5X2+1.5}[Y3+2](Z3+3)A2-12", "Th option 1", {{{X2, 1.5}, {X4, 1.5}}}, {{{Y3, 2}, none}}, {{{Z3, 3}, none}}, {A2, 12}},
-    {"{X4+0.5X2+2.5}[Y4+2](Z3+3)A2-12", "Th option 2", {{{X4, 0.5}, {X2, 2.5}}}, {{{Y4, 2}, none}}, {{{Z3, 3}, none}}, {A2, 12}},
+    {FT::cryolithionite, "{X1+3}[Y3+2](Z1+3)A1-12", "cryolithionite", {{{X1, 3}, none}}, {{{Y3, 2}, none}}, {{{Z1, 3}, none}}, {A1, 12}},
+    {FT::alluadite_polymorph, "{X1+3}[Y3+2](Z5+3)A2-12", "alluadite polymorph", {{{X1, 3}, none}}, {{{Y3, 2}, none}}, {{{Z5, 3}, none}}, {A2, 12}},
+    {FT::vacancy, "{X2+3}[Y3+2](vac)3A1-12", "vacancy", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{Zv, 3}, none}}, {A1, 12}},
+    {FT::henritermierite, "{X2+3}[Y3+2](Z4+)2A2-8(OH)4", "henritermierite", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{Z4, 2}, {ZH, 1}}}, {A2, 12}},
+    {FT::katoite, "{X2+3}[Y3+2](OH)12", "katoite", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{ZH, 3}, none}}, {A2, 12}},
+    {FT::berzeliite, "{X2+2X1+}[Y2+2](Z5+3)A2-12", "berzeliite", {{{X1, 1}, {X2, 2}}}, {{{Y2, 2}, none}}, {{{Z5, 3}, none}}, {A2, 12}},
+    {FT::schorlomite, "{X2+3}[Y4+2](Z4+Z3+2)A2-12", "schorlomite", {{{X2, 3}, none}}, {{{Y4, 2}, none}}, {{{Z3, 2}, {Z4, 1}}}, {A2, 12}},
+    {FT::morimotoite, "{X2+3}[Y4+Y2+](Z4+3)A2-12", "morimotoite", {{{X2, 3}, none}}, {{{Y4, 1}, {Y2, 1}}}, {{{Z4, 3}, none}}, {A2, 12}},
+    {FT::sodic_garnet, "{X1+2X2+}[Y4+2](Z4+3)A2-12", "sodic garnet", {{{X1, 2}, {X2, 1}}}, {{{Y4, 2}, none}}, {{{Z4, 3}, none}}, {A2, 12}},
+    {FT::menzerite, "{X3+2X2+}[Y2+2](Z4+3)A2-12", "menzerite", {{{X3, 2}, {X2, 1}}}, {{{Y2, 2}, none}}, {{{Z4, 3}, none}}, {A2, 12}},
+    {FT::yag, "{X3+3}[Y3+2](Z3+3)A2-12", "YAG", {{{X3, 3}, none}}, {{{Y3, 2}, none}}, {{{Z3, 3}, none}}, {A2, 12}},
+    {FT::elbrusite, "{X2+3}[Y4+1.5Y6+0.5](Z3+3)A2-12", "elbrusite", {{{X2, 3}, none}}, {{{Y4, 1.5}, {Y6, 0.5}}}, {{{Z3, 3}, none}}, {A2, 12}},
+    {FT::bitikleite, "{X2+3}[Y5+Y4+](Z3+3)A2-12", "bitikleite", {{{X2, 3}, none}}, {{{Y5, 1}, {Y4, 1}}}, {{{Z3, 3}, none}}, {A2, 12}},
+    {FT::yafsoanite, "{X2+3}[Y6+2](Z2+3)A2-12", "yafsoanite", {{{X2, 3}, none}}, {{{Y6, 2}, none}}, {{{Z2, 3}, none}}, {A2, 12}},
+    {FT::tetravalent_z_garnet, "{X2+3}[Y3+2](Z4+3)A2-12", "tetravalent Z garnet", {{{X2, 3}, none}}, {{{Y3, 2}, none}}, {{{Z4, 3}, none}}, {A2, 12}},
+    {FT::th_option_1, "{X4+1.5X2+1.5}[Y3+2](Z3+3)A2-12", "Th option 1", {{{X2, 1.5}, {X4, 1.5}}}, {{{Y3, 2}, none}}, {{{Z3, 3}, none}}, {A2, 12}},
+    {FT::th_option_2, "{X4+0.5X2+2.5}[Y4+2](Z3+3)A2-12", "Th option 2", {{{X4, 0.5}, {X2, 2.5}}}, {{{Y4, 2}, none}}, {{{Z3, 3}, none}}, {A2, 12}},
 }};
 // clang-format on
+
+// Each arrangement stands at the index of its formula type.
+static_assert([] {
+  for (int k = 0; k < arrangement_count; ++k)
+    if (static_cast<int>(charge_arrangements[static_cast<std::size_t>(k)].type) != k) return false;
+  return true;
+}());
+
+std::string_view dominant_formula(FormulaType type) {
+  return type == FormulaType::none ? std::string_view()
+                                   : charge_arrangements[static_cast<std::size_t>(type)].formula;
+}
+
+std::string_view formula_type_name(FormulaType type) {
+  return type == FormulaType::none ? std::string_view()
+                                   : charge_arrangements[static_cast<std::size_t>(type)].type_name;
+}
 
 namespace {
 
@@ -125,8 +143,7 @@ void charge_class_totals(const SiteAllocation& s, const RecalculatedFormula& f, 
 }
 
 void dominant_charge_formula(std::string_view cubic_flag, ChargeClassification& c) {
-  c.formula = {};
-  c.type = {};
+  c.type = FormulaType::none;
   const bool cubic = reads_cubic(cubic_flag);
   for (int k = 0; k < arrangement_count; ++k) {
     const bool forced_zero = k == henritermierite_arrangement && cubic;
@@ -143,10 +160,7 @@ void dominant_charge_formula(std::string_view cubic_flag, ChargeClassification& 
       unique = false;
     }
   }
-  if (!unique) return;
-  c.formula = charge_arrangements[best].formula;
-  for (const ChargeArrangement& a : charge_arrangements)
-    if (a.formula == c.formula) c.type = a.type;
+  if (unique) c.type = charge_arrangements[static_cast<std::size_t>(best)].type;
 }
 
 void split_anion_site(const ChargeClassTotals& t, AnionSite& a) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "engine/formula_recalculation.h"
@@ -21,24 +22,52 @@ struct Term {
   double ions;
 };
 
+// The formula type of an analysis: the index of its dominant charge arrangement among the seventeen, in
+// their order; `none` without a unique highest percentage.
+enum class FormulaType : std::int8_t {
+  none = -1,
+  cryolithionite,
+  alluadite_polymorph,
+  vacancy,
+  henritermierite,
+  katoite,
+  berzeliite,
+  schorlomite,
+  morimotoite,
+  sodic_garnet,
+  menzerite,
+  yag,
+  elbrusite,
+  bitikleite,
+  yafsoanite,
+  tetravalent_z_garnet,
+  th_option_1,
+  th_option_2,
+};
+
 // An ideal charge arrangement of the garnet supergroup (Grew et al. 2013). A site with two terms has two
 // alternative ways of filling it. The anion term takes part in the minimum but never in the score.
 struct ChargeArrangement {
-  std::string_view formula;  // the dominant charge formula, as shown
-  std::string_view type;     // the formula type
+  FormulaType type;
+  std::string_view formula;    // the dominant charge formula, as printed
+  std::string_view type_name;  // the formula type, as printed
   std::array<Term, 2> X, Y, Z;
   Term anion;
 };
 
 inline constexpr int arrangement_count = 17;
 extern const std::array<ChargeArrangement, arrangement_count> charge_arrangements;
-inline constexpr int henritermierite_arrangement = 3;  // the only one that depends on the cubic flag
+// The only arrangement that depends on the cubic flag.
+inline constexpr int henritermierite_arrangement = static_cast<int>(FormulaType::henritermierite);
+
+// The printed dominant charge formula and formula type; empty for `none`.
+std::string_view dominant_formula(FormulaType type);
+std::string_view formula_type_name(FormulaType type);
 
 struct ChargeClassification {
   ChargeClassTotals totals{};
   std::array<double, arrangement_count> percentage{};  // 100 x score, never below 0
-  std::string_view formula;                            // empty without a unique highest percentage
-  std::string_view type;
+  FormulaType type = FormulaType::none;
 };
 
 // "true", "TRUE" and "True" mean cubic. Every other text, the three "false" spellings and the empty
@@ -51,7 +80,7 @@ void charge_class_totals(const SiteAllocation& sites, const RecalculatedFormula&
                          ChargeClassTotals& totals);
 
 // Scores the seventeen arrangements and picks the dominant one: strictly higher than each of the others.
-// Resets the formula and type first, so nothing carries over from the previous analysis.
+// Resets the type first, so nothing carries over from the previous analysis.
 void dominant_charge_formula(std::string_view cubic_flag, ChargeClassification& c);
 
 // The anion site: OH from the H4 groups, O the rest of the divalent anions, F the monovalent anions.

@@ -5,15 +5,18 @@
 namespace kolbex::engine {
 namespace {
 
-bool is_one_of(std::string_view species, std::initializer_list<std::string_view> names) {
-  for (std::string_view name : names)
-    if (species == name) return true;
+using S = Species;
+
+bool is_one_of(Species species, std::initializer_list<Species> list) {
+  for (const Species s : list)
+    if (species == s) return true;
   return false;
 }
 
 // Pyrope counts only as the tetravalent-Z garnet of the Garnet group.
-bool is_garnet_pyrope(const SpeciesName& name, std::string_view formula_type) {
-  return name.species == "pyrope" && name.group == "Garnet" && formula_type == "tetravalent Z garnet";
+bool is_garnet_pyrope(const SpeciesName& name, FormulaType formula_type) {
+  return name.species == S::pyrope && name.group == Group::garnet &&
+         formula_type == FormulaType::tetravalent_z_garnet;
 }
 
 constexpr EndMembers no_end_members = {failed, failed, failed, failed, failed, failed,
@@ -21,7 +24,7 @@ constexpr EndMembers no_end_members = {failed, failed, failed, failed, failed, f
 
 }  // namespace
 
-void compute_end_members(const RecalculatedFormula& f, const SpeciesName& name, std::string_view formula_type,
+void compute_end_members(const RecalculatedFormula& f, const SpeciesName& name, FormulaType formula_type,
                          EndMembers& e) {
   e = no_end_members;
   const double Fe2 = f.apfu[cation::Fe2], Mg = f.apfu[cation::Mg], Mn = f.apfu[cation::Mn2];
@@ -31,14 +34,14 @@ void compute_end_members(const RecalculatedFormula& f, const SpeciesName& name, 
   const double T = Ti + Al + Fe3 + Cr;
   const bool pyrope = is_garnet_pyrope(name, formula_type);
 
-  if (pyrope || is_one_of(name.species, {"grossular", "spessartine", "almandine"})) {
+  if (pyrope || is_one_of(name.species, {S::grossular, S::spessartine, S::almandine})) {
     e.Alm = div(100 * Fe2, S);
     e.Prp = div(100 * Mg, S);
     e.Sps = div(100 * Mn, S);
     e.Grs = div(100 * Ca, S);
   }
   if (pyrope ||
-      is_one_of(name.species, {"grossular", "spessartine", "almandine", "andradite", "uvarovite"})) {
+      is_one_of(name.species, {S::grossular, S::spessartine, S::almandine, S::andradite, S::uvarovite})) {
     e.Alm4 = div(100 * Fe2, S);
     e.Prp4 = div(100 * Mg, S);
     e.Sps4 = div(100 * Mn, S);
@@ -53,9 +56,9 @@ void compute_end_members(const RecalculatedFormula& f, const SpeciesName& name, 
   // Only the six species of the diagrams keep end-member values; andradite and uvarovite keep the
   // four-component set alone, the others are cleared.
   if (!is_one_of(name.species,
-                 {"almandine", "pyrope", "grossular", "spessartine", "andradite", "uvarovite"})) {
+                 {S::almandine, S::pyrope, S::grossular, S::spessartine, S::andradite, S::uvarovite})) {
     e = no_end_members;
-  } else if (name.species == "andradite" || name.species == "uvarovite") {
+  } else if (name.species == S::andradite || name.species == S::uvarovite) {
     e.Alm = e.Prp = e.Sps = e.Grs = e.AlmSps = failed;
   }
 }

@@ -24,6 +24,6 @@ struct EndMembers {
 // three-component set for pyrope (of the Garnet group, tetravalent Z garnet), grossular, spessartine and
 // almandine; the four-component set for these and for andradite and uvarovite; nothing for any other.
 void compute_end_members(const RecalculatedFormula& formula, const SpeciesName& name,
-                         std::string_view formula_type, EndMembers& end_members);
+                         FormulaType formula_type, EndMembers& end_members);
 
 }  // namespace kolbex::engine

@@ -118,90 +118,134 @@ constexpr Condition Mg_dominant_divalent_Y = exceeds({YMg}, {{YMn2}, {YFe2}});
 constexpr Condition Mn2_dominant_divalent_Y = exceeds({YMn2}, {{YMg}, {YFe2}});
 constexpr Condition CaNa_berzeliite_X = exceeds({XCa, XNa}, {{XNa, XMg}, {XNa, XMn2}, {XNa, XFe2}});
 
-// The groups, named by `group_names`.
-enum Group : int { no_group, henritermierite, bitikleite, schorlomite, garnet, berzeliite, ungrouped };
+// Printed names, in the order of `Group`.
 constexpr std::array<std::string_view, 7> group_names = {
     "", "Henritermierite", "Bitikleite", "Schorlomite", "Garnet", "Berzeliite", "Ungrouped"};
 
+// Printed names, in the order of `Species`.
+constexpr std::array<std::string_view, species_count> species_names = {
+    "",
+    "henritermierite",
+    "holtstamite",
+    "bitikleite",
+    "usturite",
+    "dzhuluite",
+    "elbrusite",
+    "kimzeyite",
+    "irinarassite",
+    "schorlomite",
+    "kerimasite",
+    "toturite",
+    "hutcheonite",
+    "menzerite-(Y)",
+    "pyrope",
+    "grossular",
+    "spessartine",
+    "almandine",
+    "eringaite",
+    "goldmanite",
+    "momoiite",
+    "knorringite",
+    "uvarovite",
+    "andradite",
+    "calderite",
+    "majorite",
+    "morimotoite",
+    "schäferite",
+    "palenzonaite",
+    "berzeliite",
+    "manganberzeliite",
+    "katoite",
+    "cryolithionite",
+    "yafsoanite",
+};
+
+// The groups by their names alone, for the rules below.
+constexpr Group henritermierite = Group::henritermierite, bitikleite = Group::bitikleite,
+                schorlomite = Group::schorlomite, garnet = Group::garnet, berzeliite = Group::berzeliite,
+                ungrouped = Group::ungrouped;
+using S = Species;
+using FT = FormulaType;
+
 struct SpeciesRule {
   Group group;
-  std::string_view type;  // the formula type the rule also requires; empty when none
-  std::string_view species;
+  FormulaType type;  // the formula type the rule also requires; `none` when it requires none
+  Species species;
   std::array<Condition, 3> conditions;
   int count;
 };
 
-constexpr SpeciesRule rule(Group group, std::string_view type, std::string_view species,
+constexpr SpeciesRule rule(Group group, FormulaType type, Species species,
                            std::initializer_list<Condition> conditions) {
   SpeciesRule r{group, type, species, {}, 0};
   for (const Condition& c : conditions) r.conditions[r.count++] = c;
   return r;
 }
 
-constexpr std::string_view TZ = "tetravalent Z garnet";
+constexpr FormulaType TZ = FT::tetravalent_z_garnet, any = FT::none;
 
 // The species rules by group, each group's rules in the order they are tried; a rule that holds sets
 // the species, so a later one overrides an earlier. The "Ungrouped" rules are tried for every analysis
 // and set the group as well.
 // clang-format off
 constexpr auto species_rules = std::to_array<SpeciesRule>({
-    rule(henritermierite, "", "henritermierite", {dominates_X(XCa), dominates_Y3(YMn3), Si_over_Ti_Z}),
-    rule(henritermierite, "", "holtstamite", {dominates_X(XCa), dominates_Y3(YAl), Si_over_Ti_Z}),
+    rule(henritermierite, any, S::henritermierite, {dominates_X(XCa), dominates_Y3(YMn3), Si_over_Ti_Z}),
+    rule(henritermierite, any, S::holtstamite, {dominates_X(XCa), dominates_Y3(YAl), Si_over_Ti_Z}),
 
-    rule(bitikleite, "", "bitikleite", {dominates_X(XCa), dominates_SbNb_pairs({YSb, YSn}), exceeds({ZAl}, {{ZFe3}})}),
-    rule(bitikleite, "", "usturite", {dominates_X(XCa), dominates_SbNb_pairs({YSb, YZr}), exceeds({ZFe3}, {{ZAl}})}),
-    rule(bitikleite, "", "dzhuluite", {dominates_X(XCa), dominates_SbNb_pairs({YSb, YSn}), exceeds({ZFe3}, {{ZAl}})}),
-    rule(bitikleite, "", "elbrusite", {dominates_X(XCa), dominates_UTe_pairs({YU, YZr}), exceeds({ZFe3}, {{ZAl}})}),
+    rule(bitikleite, any, S::bitikleite, {dominates_X(XCa), dominates_SbNb_pairs({YSb, YSn}), exceeds({ZAl}, {{ZFe3}})}),
+    rule(bitikleite, any, S::usturite, {dominates_X(XCa), dominates_SbNb_pairs({YSb, YZr}), exceeds({ZFe3}, {{ZAl}})}),
+    rule(bitikleite, any, S::dzhuluite, {dominates_X(XCa), dominates_SbNb_pairs({YSb, YSn}), exceeds({ZFe3}, {{ZAl}})}),
+    rule(bitikleite, any, S::elbrusite, {dominates_X(XCa), dominates_UTe_pairs({YU, YZr}), exceeds({ZFe3}, {{ZAl}})}),
 
-    rule(schorlomite, "", "kimzeyite", {dominates_X(XCa), exceeds({YZr}, {{YSi}, {YTi}, {YSn}}), dominates_Z_pairs({ZAl, ZSi})}),
-    rule(schorlomite, "", "irinarassite", {dominates_X(XCa), exceeds({YSn}, {{YSi}, {YTi}, {YZr}}), dominates_Z_pairs({ZAl, ZSi})}),
-    rule(schorlomite, "", "schorlomite", {dominates_X(XCa), exceeds({YTi}, {{YZr}, {YSn}}), dominates_Z_pairs({ZFe3, ZSi})}),
-    rule(schorlomite, "", "kerimasite", {dominates_X(XCa), exceeds({YZr}, {{YSi}, {YTi}, {YSn}}), dominates_Z_pairs({ZFe3, ZSi})}),
-    rule(schorlomite, "", "toturite", {dominates_X(XCa), exceeds({YSn}, {{YSi}, {YTi}, {YZr}}), dominates_Z_pairs({ZFe3, ZSi})}),
-    rule(schorlomite, "", "hutcheonite", {dominates_X(XCa), exceeds({YTi}, {{YSi}, {YSn}, {YZr}}), dominates_Z_pairs({ZAl, ZSi})}),
+    rule(schorlomite, any, S::kimzeyite, {dominates_X(XCa), exceeds({YZr}, {{YSi}, {YTi}, {YSn}}), dominates_Z_pairs({ZAl, ZSi})}),
+    rule(schorlomite, any, S::irinarassite, {dominates_X(XCa), exceeds({YSn}, {{YSi}, {YTi}, {YZr}}), dominates_Z_pairs({ZAl, ZSi})}),
+    rule(schorlomite, any, S::schorlomite, {dominates_X(XCa), exceeds({YTi}, {{YZr}, {YSn}}), dominates_Z_pairs({ZFe3, ZSi})}),
+    rule(schorlomite, any, S::kerimasite, {dominates_X(XCa), exceeds({YZr}, {{YSi}, {YTi}, {YSn}}), dominates_Z_pairs({ZFe3, ZSi})}),
+    rule(schorlomite, any, S::toturite, {dominates_X(XCa), exceeds({YSn}, {{YSi}, {YTi}, {YZr}}), dominates_Z_pairs({ZFe3, ZSi})}),
+    rule(schorlomite, any, S::hutcheonite, {dominates_X(XCa), exceeds({YTi}, {{YSi}, {YSn}, {YZr}}), dominates_Z_pairs({ZAl, ZSi})}),
 
-    rule(garnet, "menzerite", "menzerite-(Y)", {exceeds({XYREE, XCa}, {{XYREE, XMg}, {XYREE, XMn2}, {XYREE, XFe2}}), Mg_dominant_divalent_Y, Si_over_Ti_Z}),
-    rule(garnet, TZ, "pyrope", {dominates_X(XMg), dominates_Y3(YAl), Si_over_Ti_Z}),
-    rule(garnet, TZ, "grossular", {dominates_X(XCa), dominates_Y3(YAl), Si_over_Ti_Z}),
-    rule(garnet, TZ, "spessartine", {dominates_X(XMn2), dominates_Y3(YAl), Si_over_Ti_Z}),
-    rule(garnet, TZ, "almandine", {dominates_X(XFe2), dominates_Y3(YAl), Si_over_Ti_Z}),
-    rule(garnet, TZ, "eringaite", {dominates_X(XCa), dominates_Y3(YSc), Si_over_Ti_Z}),
-    rule(garnet, TZ, "goldmanite", {dominates_X(XCa), dominates_Y3(YV3), Si_over_Ti_Z}),
-    rule(garnet, TZ, "momoiite", {dominates_X(XMn2), dominates_Y3(YV3), Si_over_Ti_Z}),
-    rule(garnet, TZ, "knorringite", {dominates_X(XMg), dominates_Y3(YCr), Si_over_Ti_Z}),
-    rule(garnet, TZ, "uvarovite", {dominates_X(XCa), dominates_Y3(YCr), Si_over_Ti_Z}),
-    rule(garnet, TZ, "andradite", {dominates_X(XCa), dominates_Y3(YFe3), Si_over_Ti_Z}),
-    rule(garnet, TZ, "calderite", {dominates_X(XMn2), dominates_Y3(YFe3), Si_over_Ti_Z}),
-    rule(garnet, "morimotoite", "majorite", {dominates_X(XMg), dominates_R4R2_pairs({YSi, YMg}), Si_over_Ti_Z}),
-    rule(garnet, "morimotoite", "morimotoite", {dominates_X(XCa), dominates_R4R2_pairs({YTi, YFe2}), Si_over_Ti_Z}),
+    rule(garnet, FT::menzerite, S::menzerite_Y, {exceeds({XYREE, XCa}, {{XYREE, XMg}, {XYREE, XMn2}, {XYREE, XFe2}}), Mg_dominant_divalent_Y, Si_over_Ti_Z}),
+    rule(garnet, TZ, S::pyrope, {dominates_X(XMg), dominates_Y3(YAl), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::grossular, {dominates_X(XCa), dominates_Y3(YAl), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::spessartine, {dominates_X(XMn2), dominates_Y3(YAl), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::almandine, {dominates_X(XFe2), dominates_Y3(YAl), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::eringaite, {dominates_X(XCa), dominates_Y3(YSc), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::goldmanite, {dominates_X(XCa), dominates_Y3(YV3), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::momoiite, {dominates_X(XMn2), dominates_Y3(YV3), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::knorringite, {dominates_X(XMg), dominates_Y3(YCr), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::uvarovite, {dominates_X(XCa), dominates_Y3(YCr), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::andradite, {dominates_X(XCa), dominates_Y3(YFe3), Si_over_Ti_Z}),
+    rule(garnet, TZ, S::calderite, {dominates_X(XMn2), dominates_Y3(YFe3), Si_over_Ti_Z}),
+    rule(garnet, FT::morimotoite, S::majorite, {dominates_X(XMg), dominates_R4R2_pairs({YSi, YMg}), Si_over_Ti_Z}),
+    rule(garnet, FT::morimotoite, S::morimotoite, {dominates_X(XCa), dominates_R4R2_pairs({YTi, YFe2}), Si_over_Ti_Z}),
 
-    rule(berzeliite, "", "schäferite", {CaNa_berzeliite_X, Mg_dominant_divalent_Y, exceeds({ZV5}, {{ZAs}})}),
-    rule(berzeliite, "", "palenzonaite", {CaNa_berzeliite_X, Mn2_dominant_divalent_Y, exceeds({ZV5}, {{ZAs}})}),
-    rule(berzeliite, "", "berzeliite", {CaNa_berzeliite_X, Mg_dominant_divalent_Y, exceeds({ZAs}, {{ZV5}})}),
-    rule(berzeliite, "", "manganberzeliite", {CaNa_berzeliite_X, Mn2_dominant_divalent_Y, exceeds({ZAs}, {{ZV5}})}),
+    rule(berzeliite, any, S::schaferite, {CaNa_berzeliite_X, Mg_dominant_divalent_Y, exceeds({ZV5}, {{ZAs}})}),
+    rule(berzeliite, any, S::palenzonaite, {CaNa_berzeliite_X, Mn2_dominant_divalent_Y, exceeds({ZV5}, {{ZAs}})}),
+    rule(berzeliite, any, S::berzeliite, {CaNa_berzeliite_X, Mg_dominant_divalent_Y, exceeds({ZAs}, {{ZV5}})}),
+    rule(berzeliite, any, S::manganberzeliite, {CaNa_berzeliite_X, Mn2_dominant_divalent_Y, exceeds({ZAs}, {{ZV5}})}),
 
-    rule(ungrouped, "katoite", "katoite", {dominates_X(XCa), dominates_Y3(YAl)}),
-    rule(ungrouped, "cryolithionite", "cryolithionite", {dominates_Y3(YAl)}),
-    rule(ungrouped, "yafsoanite", "yafsoanite", {dominates_X(XCa), exceeds({YTe}, {{YU}}), exceeds({ZZn}, {{ZFe2}})}),
+    rule(ungrouped, FT::katoite, S::katoite, {dominates_X(XCa), dominates_Y3(YAl)}),
+    rule(ungrouped, FT::cryolithionite, S::cryolithionite, {dominates_Y3(YAl)}),
+    rule(ungrouped, FT::yafsoanite, S::yafsoanite, {dominates_X(XCa), exceeds({YTe}, {{YU}}), exceeds({ZZn}, {{ZFe2}})}),
 });
 // clang-format on
 
-// The group of each formula type; the other types ("alluadite polymorph", "vacancy", "katoite", "YAG",
-// "Th option 1", "Th option 2", "cryolithionite", "yafsoanite") and no type have none.
+// The group of each formula type; the other types (alluadite polymorph, vacancy, katoite, YAG, Th options
+// 1 and 2, cryolithionite, yafsoanite) and no type have none.
 struct TypeGroup {
-  std::string_view type;
+  FormulaType type;
   Group group;
 };
 constexpr auto type_groups = std::to_array<TypeGroup>({
-    {"henritermierite", henritermierite},
-    {"bitikleite", bitikleite},
-    {"elbrusite", bitikleite},
-    {"schorlomite", schorlomite},
-    {"morimotoite", garnet},
-    {"sodic garnet", garnet},
-    {"menzerite", garnet},
+    {FT::henritermierite, henritermierite},
+    {FT::bitikleite, bitikleite},
+    {FT::elbrusite, bitikleite},
+    {FT::schorlomite, schorlomite},
+    {FT::morimotoite, garnet},
+    {FT::sodic_garnet, garnet},
+    {FT::menzerite, garnet},
     {TZ, garnet},
-    {"berzeliite", berzeliite},
+    {FT::berzeliite, berzeliite},
 });
 
 bool holds(const Condition& c, const SiteAllocation& s) {
@@ -211,8 +255,8 @@ bool holds(const Condition& c, const SiteAllocation& s) {
   return true;
 }
 
-bool holds(const SpeciesRule& r, const SiteAllocation& s, std::string_view type) {
-  if (!r.type.empty() && r.type != type) return false;
+bool holds(const SpeciesRule& r, const SiteAllocation& s, FormulaType type) {
+  if (r.type != any && r.type != type) return false;
   for (int i = 0; i < r.count; ++i)
     if (!holds(r.conditions[i], s)) return false;
   return true;
@@ -220,12 +264,16 @@ bool holds(const SpeciesRule& r, const SiteAllocation& s, std::string_view type)
 
 }  // namespace
 
-void name_species(const SiteAllocation& s, std::string_view type, SpeciesName& name) {
-  Group group = no_group;
+std::string_view group_name(Group group) { return group_names[static_cast<std::size_t>(group)]; }
+
+std::string_view species_name(Species species) { return species_names[static_cast<std::size_t>(species)]; }
+
+void name_species(const SiteAllocation& s, FormulaType type, SpeciesName& name) {
+  Group group = Group::none;
   for (const TypeGroup& tg : type_groups)
-    if (!type.empty() && tg.type == type) group = tg.group;
-  std::string_view species;
-  if (group != no_group)
+    if (type != FT::none && tg.type == type) group = tg.group;
+  Species species = S::none;
+  if (group != Group::none)
     for (const SpeciesRule& r : species_rules)
       if (r.group == group && holds(r, s, type)) species = r.species;
   for (const SpeciesRule& r : species_rules)
@@ -233,7 +281,7 @@ void name_species(const SiteAllocation& s, std::string_view type, SpeciesName& n
       species = r.species;
       group = ungrouped;
     }
-  name = {group_names[group], species};
+  name = {group, species};
 }
 
 }  // namespace kolbex::engine

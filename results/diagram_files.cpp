@@ -11,24 +11,23 @@ namespace {
 using C = const RunContext&;
 
 // Species lists of the thirteen files.
-constexpr std::array<std::string_view, 3> titanian_andradites = {"morimotoite", "andradite", "schorlomite"};
-constexpr std::array<std::string_view, 4> bitikleite_group = {"elbrusite", "usturite", "bitikleite",
-                                                              "dzhuluite"};
-constexpr std::array<std::string_view, 11> calcic_y_site = {
-    "morimotoite", "andradite",    "eringaite",   "goldmanite", "grossular", "uvarovite",
-    "kimzeyite",   "irinarassite", "schorlomite", "kerimasite", "toturite"};
-constexpr std::array<std::string_view, 0> no_species = {};
-constexpr std::array<std::string_view, 5> tetravalent_y = {"irinarassite", "toturite", "kimzeyite",
-                                                           "kerimasite", "schorlomite"};
-constexpr std::array<std::string_view, 3> ferrous_titanian = {"morimotoite", "andradite", "menzerite-(Y)"};
-constexpr std::array<std::string_view, 8> magnesian_calcic_x = {
-    "knorringite", "pyrope", "almandine", "andradite", "eringaite", "goldmanite", "grossular", "uvarovite"};
-constexpr std::array<std::string_view, 6> magnesian_manganoan_x = {"knorringite", "pyrope",      "calderite",
-                                                                   "momoiite",    "spessartine", "almandine"};
-constexpr std::array<std::string_view, 6> end_member_garnets = {"pyrope",    "grossular", "spessartine",
-                                                                "almandine", "andradite", "uvarovite"};
-constexpr std::array<std::string_view, 4> pyralspite_grossular = {"pyrope", "grossular", "spessartine",
-                                                                  "almandine"};
+using S = engine::Species;
+constexpr std::array titanian_andradites = {S::morimotoite, S::andradite, S::schorlomite};
+constexpr std::array bitikleite_group = {S::elbrusite, S::usturite, S::bitikleite, S::dzhuluite};
+constexpr std::array calcic_y_site = {S::morimotoite, S::andradite,  S::eringaite, S::goldmanite,
+                                      S::grossular,   S::uvarovite,  S::kimzeyite, S::irinarassite,
+                                      S::schorlomite, S::kerimasite, S::toturite};
+constexpr std::array<S, 0> no_species = {};
+constexpr std::array tetravalent_y = {S::irinarassite, S::toturite, S::kimzeyite, S::kerimasite,
+                                      S::schorlomite};
+constexpr std::array ferrous_titanian = {S::morimotoite, S::andradite, S::menzerite_Y};
+constexpr std::array magnesian_calcic_x = {S::knorringite, S::pyrope,     S::almandine, S::andradite,
+                                           S::eringaite,   S::goldmanite, S::grossular, S::uvarovite};
+constexpr std::array magnesian_manganoan_x = {S::knorringite, S::pyrope,      S::calderite,
+                                              S::momoiite,    S::spessartine, S::almandine};
+constexpr std::array end_member_garnets = {S::pyrope,    S::grossular, S::spessartine,
+                                           S::almandine, S::andradite, S::uvarovite};
+constexpr std::array pyralspite_grossular = {S::pyrope, S::grossular, S::spessartine, S::almandine};
 
 // Site sums, apfu. "YR4R2" (Ti + Fe2+ on Y) and "YR3" (the trivalent Y cations) recur under several names.
 double y_ti_fe2(C c) { return c.sites.Y.Ti + c.sites.Y.Fe2; }
@@ -96,8 +95,8 @@ constexpr std::array<DiagramFile, diagram_file_count> diagram_files = {{
 // clang-format on
 
 bool qualifies(const DiagramFile& file, const RunContext& analysis) {
-  if (file.garnet_group) return analysis.name.group == "Garnet";
-  for (std::string_view species : file.species)
+  if (file.garnet_group) return analysis.name.group == engine::Group::garnet;
+  for (const engine::Species species : file.species)
     if (analysis.name.species == species) return true;
   return false;
 }

@@ -22,10 +22,10 @@ struct DiagramItem {
 
 // A diagram data file: its name, which analyses it receives, and the values of their lines. An analysis
 // qualifies when its species is one of `species`, or, for a file with `garnet_group`, when its group is
-// "Garnet" whatever its species.
+// the Garnet group whatever its species.
 struct DiagramFile {
   std::string_view name;
-  std::span<const std::string_view> species;
+  std::span<const engine::Species> species;
   bool garnet_group;
   std::array<DiagramItem, 4> items;
   int item_count;

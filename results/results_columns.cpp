@@ -50,10 +50,10 @@ template <engine::ChargeClass K>
 Field charge_class(const RunContext& c) {
   return number(c.charge.totals[K]);
 }
-Field dominant_formula(const RunContext& c) { return text(c.charge.formula); }
-Field formula_type(const RunContext& c) { return text(c.charge.type); }
-Field garnet_group(const RunContext& c) { return text(c.name.group); }
-Field garnet_species(const RunContext& c) { return text(c.name.species); }
+Field dominant_formula(const RunContext& c) { return text(engine::dominant_formula(c.charge.type)); }
+Field formula_type(const RunContext& c) { return text(engine::formula_type_name(c.charge.type)); }
+Field garnet_group(const RunContext& c) { return text(engine::group_name(c.name.group)); }
+Field garnet_species(const RunContext& c) { return text(engine::species_name(c.name.species)); }
 
 using thermometry::ExchangeThermometry;
 using thermometry::PairTemperatures;

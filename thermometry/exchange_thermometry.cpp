@@ -1,5 +1,7 @@
 #include "thermometry/exchange_thermometry.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "engine/checked.h"
@@ -29,8 +31,8 @@ void evaluate(const CalibrationTable<Pair>& table, const Pair& pair, const therm
 }  // namespace
 
 bool receives_temperatures(const engine::SpeciesName& name) {
-  return name.species == "pyrope" || name.species == "grossular" || name.species == "spessartine" ||
-         name.species == "almandine";
+  return std::find(thermometer_species.begin(), thermometer_species.end(), name.species) !=
+         thermometer_species.end();
 }
 
 void estimate_temperatures(const engine::AnalysisRecord& r, const engine::RecalculatedFormula& formula,

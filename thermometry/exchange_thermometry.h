@@ -31,6 +31,10 @@ struct ExchangeThermometry {
 
 // Only these species receive temperatures; the others still show a complete pair's inputs.
 bool receives_temperatures(const engine::SpeciesName& name);
+// The species that do: the garnets the Fe2+-Mg exchange calibrations were made on.
+inline constexpr std::array<engine::Species, 4> thermometer_species = {
+    engine::Species::pyrope, engine::Species::grossular, engine::Species::spessartine,
+    engine::Species::almandine};
 
 // The garnet fractions, then the garnet-biotite, garnet-clinopyroxene and garnet-orthopyroxene pairs.
 // A pair is computed only when its pressure and partner amounts are all above 0.

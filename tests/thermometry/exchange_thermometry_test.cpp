@@ -16,7 +16,7 @@ namespace {
 
 namespace cation = engine::cation;
 
-constexpr engine::SpeciesName almandine{"Garnet", "almandine"};
+constexpr engine::SpeciesName almandine{engine::Group::garnet, engine::Species::almandine};
 
 struct Garnet {
   double Mg, Fe, Mn, Ca;
@@ -299,8 +299,26 @@ TEST(ExchangeThermometry, GatesEmptyInputsAndTemperatures) {
        false, true, 10, 0, 10},
       {"no opx Al", [](engine::AnalysisRecord& r) { r.OpxAlTot = 0; }, g, almandine, true, true, false, 10,
        10, 0},
-      {"andradite", [](engine::AnalysisRecord&) {}, g, {"Garnet", "andradite"}, true, true, true, 0, 0, 0},
-      {"no species", [](engine::AnalysisRecord&) {}, g, {"Garnet", ""}, true, true, true, 0, 0, 0},
+      {"andradite",
+       [](engine::AnalysisRecord&) {},
+       g,
+       {engine::Group::garnet, engine::Species::andradite},
+       true,
+       true,
+       true,
+       0,
+       0,
+       0},
+      {"no species",
+       [](engine::AnalysisRecord&) {},
+       g,
+       {engine::Group::garnet, engine::Species::none},
+       true,
+       true,
+       true,
+       0,
+       0,
+       0},
       // Every distribution coefficient divides by or takes the logarithm of the garnet's Fe2+.
       {"garnet without Fe2+",
        [](engine::AnalysisRecord&) {},
