@@ -419,7 +419,7 @@ class LineCells : public kolbex::engine::CellSource {
   }
 
  private:
-  std::array<std::string_view, kolbex::engine::analysis_columns> fields_{};
+  std::array<std::string_view, kolbex::engine::analysis_column_count> fields_{};
 };
 
 // Imported analyses as analysis rows 1 onwards.
@@ -428,7 +428,7 @@ class ImportedCells : public kolbex::engine::CellSource {
   explicit ImportedCells(const kolbex::entry::ImportedAnalyses& analyses) : analyses_(analyses) {}
   std::string_view cell(int row, int column) const override {
     if (row < 1 || static_cast<std::size_t>(row) > analyses_.rows.size() || column < 1 ||
-        column >= kolbex::engine::analysis_columns)
+        column >= kolbex::engine::analysis_column_count)
       return {};
     return analyses_.rows[static_cast<std::size_t>(row) - 1][static_cast<std::size_t>(column)];
   }
@@ -442,8 +442,9 @@ class RowCells : public kolbex::engine::CellSource {
  public:
   explicit RowCells(const kolbex::entry::AnalysisRow& row) : row_(row) {}
   std::string_view cell(int, int column) const override {
-    return column >= 1 && column < kolbex::engine::analysis_columns ? row_[static_cast<std::size_t>(column)]
-                                                                    : std::string_view();
+    return column >= 1 && column < kolbex::engine::analysis_column_count
+               ? row_[static_cast<std::size_t>(column)]
+               : std::string_view();
   }
 
  private:

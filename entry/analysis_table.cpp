@@ -47,7 +47,7 @@ void AnalysisTable::restore(const shell::GridContents& contents) {
 
 void AnalysisTable::capCell() {
   shape_changing();
-  columns_ = engine::analysis_columns;
+  columns_ = engine::analysis_column_count;
   resize_rows(layout_rows);
   for (int r = 1; r < rows_; ++r) cells_[index(r, 0)] = std::to_string(r);
   for (int c = 0; c < columns_; ++c) {

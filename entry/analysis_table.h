@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/analysis_columns.h"
 #include "engine/analysis_record.h"
 #include "shell/text_grid.h"
 
@@ -73,7 +74,7 @@ class AnalysisTable : public shell::TextGrid, public engine::CellSource {
   }
 
   int rows_ = 0;
-  int columns_ = engine::analysis_columns;
+  int columns_ = engine::analysis_column_count;
   std::vector<std::string> cells_;
 };
 

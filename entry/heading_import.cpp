@@ -129,7 +129,7 @@ struct Place {
 const std::map<std::string, int>& oxide_keys() {
   static const std::map<std::string, int> keys = [] {
     std::map<std::string, int> k;
-    for (int c = 0; c < engine::analysis_columns; ++c)
+    for (int c = 0; c < engine::analysis_column_count; ++c)
       if (engine::is_oxide_column(c)) k[key_of(engine::analysis_headings[static_cast<std::size_t>(c)])] = c;
     k["y2o3"] = 14;  // Y2O3 alone goes where Y2O3 with the rare earths lumped in goes
     return k;
@@ -140,10 +140,10 @@ const std::map<std::string, int>& oxide_keys() {
 const std::map<std::string, int>& own_heading_keys() {
   static const std::map<std::string, int> keys = [] {
     std::map<std::string, int> count;
-    for (int c = 32; c < engine::analysis_columns; ++c)
+    for (int c = 32; c < engine::analysis_column_count; ++c)
       ++count[key_of(engine::analysis_headings[static_cast<std::size_t>(c)])];
     std::map<std::string, int> k;
-    for (int c = 32; c < engine::analysis_columns; ++c) {
+    for (int c = 32; c < engine::analysis_column_count; ++c) {
       const std::string key = key_of(engine::analysis_headings[static_cast<std::size_t>(c)]);
       // "Ti", "Fe2+" and "[Al(total)" are ambiguous (or an element's name): only by position.
       if (!key.empty() && count[key] == 1 && key != "ti" && !oxide_keys().contains(key)) k[key] = c;
@@ -287,7 +287,7 @@ void place_column(ImportPlan& plan, std::size_t column, int target) {
   const auto named = oxide_place(c.heading);
   const bool converts = named && named->role == ColumnRole::total_fe2o3;
   c.target = target;
-  if (target <= 0 || target >= engine::analysis_columns)
+  if (target <= 0 || target >= engine::analysis_column_count)
     c.role = ColumnRole::ignored, c.target = 0;
   else if (target == engine::sample_column)
     c.role = ColumnRole::sample;
@@ -304,7 +304,7 @@ void place_column(ImportPlan& plan, std::size_t column, int target) {
 std::size_t place_analyses(const ImportedAnalyses& analyses, AnalysisTable& table, std::size_t limit) {
   const std::size_t placed = std::min(analyses.rows.size(), limit);
   for (std::size_t r = 0; r < placed; ++r)
-    for (int c = 1; c < engine::analysis_columns; ++c)
+    for (int c = 1; c < engine::analysis_column_count; ++c)
       if (const std::string& text = analyses.rows[r][static_cast<std::size_t>(c)]; !text.empty())
         table.set_text(static_cast<int>(r) + 1, c, text);
   return placed;
@@ -317,7 +317,7 @@ std::size_t positional_skip(const FieldRows& rows, const ImportPlan* plan) {
 
 void positional_row(const std::vector<std::string>& fields, std::size_t skip, AnalysisRow& analysis) {
   analysis.fill({});
-  for (std::size_t i = skip; i < fields.size() && i - skip + 1 < engine::analysis_columns; ++i)
+  for (std::size_t i = skip; i < fields.size() && i - skip + 1 < engine::analysis_column_count; ++i)
     analysis[i - skip + 1] = fields[i];
 }
 

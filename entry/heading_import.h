@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/analysis_columns.h"
 #include "engine/analysis_record.h"
 
 namespace kolbex::entry {
@@ -77,7 +78,7 @@ inline constexpr std::string_view element_percent_refusal =
 
 // The analyses of an import, each a row of the analysis table (columns 1 to 64), and what was done to
 // the values on the way.
-using AnalysisRow = std::array<std::string, engine::analysis_columns>;
+using AnalysisRow = std::array<std::string, engine::analysis_column_count>;
 
 struct ImportedAnalyses {
   std::vector<AnalysisRow> rows;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "engine/analysis_columns.h"
 #include "engine/cell_value.h"
 #include "results/diagram_files.h"
 #include "results/run_context.h"

@@ -6,6 +6,7 @@ namespace kolbex::results {
 namespace {
 
 using engine::AnalysisRecord;
+using A = engine::CellAlignment;
 using engine::AnionSite;
 using engine::RecalculatedFormula;
 using engine::XSite;
@@ -90,9 +91,9 @@ constexpr std::array<ResultsColumn, results_column_count> results_columns = std:
     {"Cr2O3", 800, Format::general, entered<&AnalysisRecord::Cr2O3>},  // 8
     {"V2O3", 800, Format::general, entered<&AnalysisRecord::V2O3>},  // 9
     {"Fe2O3", 800, Format::general, entered<&AnalysisRecord::Fe2O3>},  // 10
-    {"Mn2O3", 800, Format::general, entered<&AnalysisRecord::Mn2O3>},  // 11
-    {"Sc2O3", 800, Format::general, entered<&AnalysisRecord::Sc2O3>},  // 12
-    {"Y2O3+REE2O3", 1300, Format::general, formula<&RecalculatedFormula::Y2O3REEwt>},  // 13
+    {"Mn2O3", 800, Format::general, entered<&AnalysisRecord::Mn2O3>, A::right_top},  // 11
+    {"Sc2O3", 800, Format::general, entered<&AnalysisRecord::Sc2O3>, A::right_top},  // 12
+    {"Y2O3+REE2O3", 1300, Format::general, formula<&RecalculatedFormula::Y2O3REEwt>, A::right_top},  // 13
     {"FeO", 800, Format::general, entered<&AnalysisRecord::FeO>},  // 14
     {"MgO", 800, Format::general, entered<&AnalysisRecord::MgO>},  // 15
     {"MnO", 800, Format::general, entered<&AnalysisRecord::MnO>},  // 16
@@ -270,13 +271,15 @@ constexpr std::array<ResultsColumn, results_column_count> results_columns = std:
 });
 // clang-format on
 
-std::optional<HeadingColour> results_heading_colour(int c) {
-  if (c >= 142 && c <= 146) return HeadingColour{224, 255, 255};  // biotite inputs
-  if (c >= 147 && c <= 156) return HeadingColour{204, 255, 255};  // garnet-biotite temperatures
-  if (c >= 158 && c <= 162) return HeadingColour{230, 255, 204};  // clinopyroxene inputs
-  if (c >= 163 && c <= 172) return HeadingColour{204, 255, 52};   // garnet-clinopyroxene temperatures
-  if (c >= 174 && c <= 177) return HeadingColour{255, 235, 255};  // orthopyroxene inputs
-  if (c >= 178 && c <= 187) return HeadingColour{255, 220, 255};  // garnet-orthopyroxene temperatures
+std::optional<engine::Rgb> results_heading_colour(int c) {
+  using engine::Block;
+  using engine::Rgb;
+  if (c >= 142 && c <= 146) return engine::block_colour(Block::biotite);
+  if (c >= 147 && c <= 156) return Rgb{204, 255, 255};  // garnet-biotite temperatures
+  if (c >= 158 && c <= 162) return engine::block_colour(Block::clinopyroxene);
+  if (c >= 163 && c <= 172) return Rgb{204, 255, 52};  // garnet-clinopyroxene temperatures
+  if (c >= 174 && c <= 177) return engine::block_colour(Block::orthopyroxene);
+  if (c >= 178 && c <= 187) return Rgb{255, 220, 255};  // garnet-orthopyroxene temperatures
   return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/analysis_columns.h"
 #include "results/run_context.h"
 
 namespace kolbex::results {
@@ -31,15 +32,14 @@ struct ResultsColumn {
   int width;                 // twips
   Format format;
   Field (*value)(const RunContext&);
+  engine::CellAlignment heading_alignment = engine::CellAlignment::centred;  // row 1
 };
 
 inline constexpr int results_column_count = 188;
 extern const std::array<ResultsColumn, results_column_count> results_columns;
 
-// The background of a heading cell (row 1) in the partner-mineral and thermometer blocks.
-struct HeadingColour {
-  std::uint8_t red, green, blue;
-};
-std::optional<HeadingColour> results_heading_colour(int column);
+// The background of a heading cell (row 1) in the partner-mineral and thermometer blocks: the partner
+// inputs in their analysis-table block's colour, the temperatures in a deeper one.
+std::optional<engine::Rgb> results_heading_colour(int column);
 
 }  // namespace kolbex::results

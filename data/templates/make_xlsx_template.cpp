@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/analysis_record.h"
-#include "entry/grid_layout.h"
+#include "engine/analysis_columns.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -21,21 +20,22 @@ int main(int argc, char** argv) {
   lxw_format* plain_heading = workbook_add_format(workbook);
   format_set_bold(plain_heading);
   format_set_align(plain_heading, LXW_ALIGN_CENTER);
-  for (int c = 0; c < kolbex::engine::analysis_columns; ++c) {
-    const kolbex::entry::AnalysisColumnLayout layout = kolbex::entry::analysis_column_layout(c);
+  for (int c = 0; c < kolbex::engine::analysis_column_count; ++c) {
+    const kolbex::engine::AnalysisColumn& layout =
+        kolbex::engine::analysis_columns[static_cast<std::size_t>(c)];
     lxw_format* heading = plain_heading;
-    if (layout.heading_background) {
+    if (const auto colour = kolbex::engine::block_colour(layout.block)) {
       heading = workbook_add_format(workbook);
       format_set_bold(heading);
       format_set_align(heading, LXW_ALIGN_CENTER);
       format_set_pattern(heading, LXW_PATTERN_SOLID);
-      const kolbex::entry::Rgb rgb = *layout.heading_background;
+      const kolbex::engine::Rgb rgb = *colour;
       format_set_bg_color(heading, static_cast<lxw_color_t>(rgb.red << 16 | rgb.green << 8 | rgb.blue));
     }
     // Twips to the spreadsheet's character widths: 15 twips a pixel, about 7 pixels a character.
     worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
                          layout.width / 15.0 / 7.0 + 1, nullptr);
-    const std::string text(kolbex::engine::analysis_headings[static_cast<std::size_t>(c)]);
+    const std::string text(layout.heading);
     worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), text.c_str(), heading);
   }
   for (int r = 1; r <= 100; ++r) worksheet_write_number(sheet, static_cast<lxw_row_t>(r), 0, r, nullptr);

@@ -22,8 +22,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "engine/analysis_columns.h"
 #include "entry/data_set_file.h"
-#include "entry/grid_layout.h"
 #include "entry/ui/analysis_table_model.h"
 #include "entry/ui/import_dialog.h"
 #include "entry/workbook_import.h"
@@ -309,8 +309,9 @@ void DataEntryWindow::capCell() {
   table_.capCell();
   model_->tableChanged();
   view_->setCornerText(QString::fromStdString(table_.text(0, 0)));
-  view_->setRowNumberWidthTwips(analysis_column_layout(0).width);
-  for (int c = 1; c < table_.C(); ++c) view_->setColumnWidthTwips(c - 1, analysis_column_layout(c).width);
+  view_->setRowNumberWidthTwips(engine::analysis_columns[0].width);
+  for (int c = 1; c < table_.C(); ++c)
+    view_->setColumnWidthTwips(c - 1, engine::analysis_columns[static_cast<std::size_t>(c)].width);
   view_->showTableSelection();
 }
 

@@ -35,7 +35,7 @@ ImportDialog::ImportDialog(const FieldRows& rows, ImportPlan plan, const QString
   for (std::size_t i = 0; i < plan_.columns.size(); ++i) {
     auto* box = new QComboBox(preview_);
     box->addItem(QStringLiteral("ignore"), 0);
-    for (int c = 1; c < engine::analysis_columns; ++c) {
+    for (int c = 1; c < engine::analysis_column_count; ++c) {
       const std::string_view heading = engine::analysis_headings[static_cast<std::size_t>(c)];
       if (heading.empty()) continue;  // a spacer: nothing goes there
       box->addItem(QStringLiteral("%1  %2").arg(c).arg(shell::qt_text(heading)), c);

@@ -17,10 +17,12 @@ QVariant ResultsTableModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: return cellText(row, column);
     case Qt::TextAlignmentRole:
-      // Headings are centred, those of 11 to 13 right and top; data centred but in the separators.
+      // Headings as their column has them; data centred but in the separators.
       if (row == 1)
-        return column >= 11 && column <= 13 ? QVariant(Qt::AlignRight | Qt::AlignTop)
-                                            : QVariant(Qt::AlignCenter);
+        return results_columns[static_cast<std::size_t>(column)].heading_alignment ==
+                       engine::CellAlignment::right_top
+                   ? QVariant(Qt::AlignRight | Qt::AlignTop)
+                   : QVariant(Qt::AlignCenter);
       return results_columns[static_cast<std::size_t>(column)].format == Format::none
                  ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                  : QVariant(Qt::AlignCenter);

@@ -111,7 +111,7 @@ TEST(WorkbookImport, InputTemplatesFollowTheAnalysisTable) {
     SCOPED_TRACE(name);
     const WorkbookRead read = read_workbook(std::string(KOLBEX_TEMPLATES) + "/" + name);
     ASSERT_EQ(read.failure, 0) << read.reason;
-    for (int c = 0; c < engine::analysis_columns; ++c)
+    for (int c = 0; c < engine::analysis_column_count; ++c)
       EXPECT_EQ(read.cells.at(0, c), std::optional<std::string>(std::string(engine::analysis_headings[c])))
           << c;
     for (int r = 1; r <= 100; ++r)
