@@ -244,28 +244,34 @@ void DataEntryWindow::buildMenus() {
         &DataEntryWindow::mnuHelp);
 }
 
+namespace {
+
+constexpr int place(EntryButton button) { return static_cast<int>(button); }
+
+}  // namespace
+
 void DataEntryWindow::buildToolbar() {
   toolbar_bar_ = shell::add_numbered_toolbar(
       *this,
       {
-          {1, "New", shell::Icon::new_file},
-          {2, "Open", shell::Icon::open_file},
-          {3, "Save", shell::Icon::save},
-          {4, "Close", shell::Icon::close},
-          {5, "Exit", shell::Icon::exit},
-          {7, "Cut", shell::Icon::cut},
-          {8, "Copy", shell::Icon::copy},
-          {9, "Paste", shell::Icon::paste},
-          {10, "Delete", shell::Icon::delete_cells},
-          {11, "Select All", shell::Icon::select_all},
-          {13, "Calculate", shell::Icon::calculate},
-          {15, "Load Excel (.xls)  into Grid", shell::Icon::load_workbook},
-          {16, "Load Excel (.xlsx)  into Grid", shell::Icon::load_workbook},
-          {17, "Edit Excel (.xls) File", shell::Icon::edit_workbook},
-          {18, "Edit Excel (.xlsx) File", shell::Icon::edit_workbook},
-          {20, "About", shell::Icon::about},
-          {21, "Help", shell::Icon::help},
-          {22, "Display Next Screen", shell::Icon::next_screen},
+          {place(EntryButton::new_file), "New", shell::Icon::new_file},
+          {place(EntryButton::open_file), "Open", shell::Icon::open_file},
+          {place(EntryButton::save_as), "Save", shell::Icon::save},
+          {place(EntryButton::close), "Close", shell::Icon::close},
+          {place(EntryButton::exit), "Exit", shell::Icon::exit},
+          {place(EntryButton::cut), "Cut", shell::Icon::cut},
+          {place(EntryButton::copy), "Copy", shell::Icon::copy},
+          {place(EntryButton::paste), "Paste", shell::Icon::paste},
+          {place(EntryButton::delete_cells), "Delete", shell::Icon::delete_cells},
+          {place(EntryButton::select_all), "Select All", shell::Icon::select_all},
+          {place(EntryButton::calculate), "Calculate", shell::Icon::calculate},
+          {place(EntryButton::load_xls), "Load Excel (.xls)  into Grid", shell::Icon::load_workbook},
+          {place(EntryButton::load_xlsx), "Load Excel (.xlsx)  into Grid", shell::Icon::load_workbook},
+          {place(EntryButton::edit_xls), "Edit Excel (.xls) File", shell::Icon::edit_workbook},
+          {place(EntryButton::edit_xlsx), "Edit Excel (.xlsx) File", shell::Icon::edit_workbook},
+          {place(EntryButton::about), "About", shell::Icon::about},
+          {place(EntryButton::help), "Help", shell::Icon::help},
+          {place(EntryButton::next_screen), "Display Next Screen", shell::Icon::next_screen},
       },
       [this](int number) { Toolbar1(number); }, toolbar_);
 }
@@ -324,8 +330,9 @@ void DataEntryWindow::setElement(EntryElement element, bool on) {
       mnuClose_->setEnabled(on);
       break;
     case EntryElement::row_commands:
-      for (QAction* a : {mnuClear_, mnuDelete_, mnuEditInsertRow_}) a->setEnabled(on);
+      for (QAction* a : {mnuClear_, mnuDelete_}) a->setEnabled(on);
       break;
+    case EntryElement::insert_row: mnuEditInsertRow_->setEnabled(on); break;
     case EntryElement::edit_commands:
       for (QAction* a : {mnuEditCut_, mnuEditCopy_, mnuEditPaste_, mnuEditDelete_, mnuEditSelectAll_})
         a->setEnabled(on);
@@ -335,14 +342,10 @@ void DataEntryWindow::setElement(EntryElement element, bool on) {
       mnu07Later_->setEnabled(on);
       break;
     case EntryElement::toolbar_save_close:
-      for (int b : {3, 4}) toolbarButton(b)->setEnabled(on);
-      break;
     case EntryElement::toolbar_edit:
-      for (int b : {7, 8, 9, 10, 11}) toolbarButton(b)->setEnabled(on);
-      break;
-    case EntryElement::toolbar_calculate: toolbarButton(13)->setEnabled(on); break;
+    case EntryElement::toolbar_calculate:
     case EntryElement::toolbar_workbook_load:
-      for (int b : {15, 16}) toolbarButton(b)->setEnabled(on);
+      for (const EntryButton b : element_buttons(element)) toolbarButton(b)->setEnabled(on);
       break;
     case EntryElement::table: tableShown(on); break;
     case EntryElement::startup_panel: startup_panel_->setVisible(on); break;
@@ -437,21 +440,15 @@ void DataEntryWindow::mnuOpenFile() {
 
 // The commands a data set makes available, in two moments: before its dialog and once it is chosen.
 void DataEntryWindow::openingState() {
-  for (QAction* a :
-       {mnuEditCut_, mnuEditCopy_, mnuEditPaste_, mnuEditInsertRow_, mnuEditSelectAll_, mnuEditDelete_})
-    a->setEnabled(true);
-  for (int b : {3, 7, 8, 9, 10, 11}) toolbarButton(b)->setEnabled(true);
-  startup_panel_->hide();
+  apply(EntryCommand::open_file_before_dialog);
   for (auto* picture : pictures_) picture->show();
-  toolbarButton(4)->setEnabled(true);
 }
 
 void DataEntryWindow::openedState() {
-  tableShown(true);
+  apply(EntryCommand::open_file);
   file_panel_->setEnabled(true);
   open_to_calculate_ = true;
   mnuOpen_->setChecked(true);
-  for (QAction* a : {mnuClose_, mnuClear_, mnuDelete_, mnuSaveAs_}) a->setEnabled(true);
 }
 
 void DataEntryWindow::openFile(const QString& chosen) {
@@ -474,7 +471,7 @@ void DataEntryWindow::openFile(const QString& chosen) {
     if (named || std::filesystem::exists(path, ec)) readDataSet(path, true);
   }
   setTitle(QStringLiteral("Data Entry Screen"));
-  setElement(EntryElement::toolbar_workbook_load, false);
+  setElement(EntryElement::toolbar_workbook_load, false);  // again, after a cancelled dialog's Close
 }
 
 // Save As: the table's analysis block to the chosen file, which is replaced only once the whole data set
@@ -496,10 +493,8 @@ bool DataEntryWindow::saveAs() {
   if (saved) {
     markSaved();
   } else {
-    fileFailed(os_error, path);
     // A save that failed must never pass for one that worked: from the menu too, the user is told.
-    if (!toolbar_command_)
-      report_.show(this, shell::file_failure(os_error, path), shell::file_failure_details(path, os_error));
+    report_.fail(this, shell::file_failure(os_error, path), shell::file_failure_details(path, os_error));
   }
   view_->showTableSelection();
   setTitle(QStringLiteral("Data Entry Screen"));
@@ -616,8 +611,7 @@ void DataEntryWindow::loadWorkbookIntoTable(const QString& filter, bool stop_whe
     read = already_read ? *already_read : read_workbook(path_of(name));
     if (read->failure != 0) {
       const QString details = shell::file_failure_details(path_of(name), read->reason);
-      report_.set(read->failure, details);
-      if (!toolbar_command_) report_.show(this, read->failure, details);
+      report_.fail(this, read->failure, details);
     }
   }
   if (name.isEmpty() && stop_when_cancelled) return;
@@ -789,31 +783,31 @@ void DataEntryWindow::displayNextScreen() {
 }
 
 void DataEntryWindow::Toolbar1(int button) {
-  report_.clear();
-  toolbar_command_ = true;
-  switch (button) {
-    case 1: mnuNewFile(); break;
-    case 2: mnuOpenFile(); break;
-    case 3: mnuSaveAs(); break;
-    case 4: mnuClose(); break;
-    case 5: mnuExit(); break;
-    case 7: mnuEditCut(); break;
-    case 8: mnuEditCopy(); break;
-    case 9: mnuEditPaste(); break;
-    case 10: mnuEditDelete(); break;
-    case 11: mnuEditSelectAll(); break;
-    case 13: mnuOpen(); break;
-    case 20: mnuAbout(); break;
-    case 21: mnuHelp(); break;
-    case 22: displayNextScreen(); break;
-    case 15: loadWorkbook(xls_filter, false); break;  // the first kind: goes on after a cancelled dialog
-    case 16: mnu07Later(); break;
-    case 17: mnu9703e(); break;
-    case 18: mnu07Latere(); break;
-    default: break;
-  }
-  toolbar_command_ = false;
-  report_.report(this);
+  report_.toolbar_command(this, [&] {
+    switch (static_cast<EntryButton>(button)) {
+      case EntryButton::new_file: mnuNewFile(); break;
+      case EntryButton::open_file: mnuOpenFile(); break;
+      case EntryButton::save_as: mnuSaveAs(); break;
+      case EntryButton::close: mnuClose(); break;
+      case EntryButton::exit: mnuExit(); break;
+      case EntryButton::cut: mnuEditCut(); break;
+      case EntryButton::copy: mnuEditCopy(); break;
+      case EntryButton::paste: mnuEditPaste(); break;
+      case EntryButton::delete_cells: mnuEditDelete(); break;
+      case EntryButton::select_all: mnuEditSelectAll(); break;
+      case EntryButton::calculate: mnuOpen(); break;
+      case EntryButton::about: mnuAbout(); break;
+      case EntryButton::help: mnuHelp(); break;
+      case EntryButton::next_screen: displayNextScreen(); break;
+      case EntryButton::load_xls:
+        loadWorkbook(xls_filter, false);
+        break;  // the first kind: goes on after a cancelled dialog
+      case EntryButton::load_xlsx: mnu07Later(); break;
+      case EntryButton::edit_xls: mnu9703e(); break;
+      case EntryButton::edit_xlsx: mnu07Latere(); break;
+      default: break;
+    }
+  });
 }
 
 }  // namespace kolbex::entry

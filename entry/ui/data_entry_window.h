@@ -57,6 +57,7 @@ class DataEntryWindow : public QMainWindow {
   results::ResultsWindow* resultsWindow() const;
   // Toolbar button 1 to 22 (separators 6, 12, 14 and 19 have no action).
   QAction* toolbarButton(int number) const { return toolbar_[static_cast<std::size_t>(number - 1)]; }
+  QAction* toolbarButton(EntryButton button) const { return toolbarButton(static_cast<int>(button)); }
   QToolBar* toolbar() const { return toolbar_bar_; }
   QMenu* editMenu() const { return edit_menu_; }
   // The program folder holds Output.xlsx; the folder of the executable unless set.
@@ -151,7 +152,6 @@ class DataEntryWindow : public QMainWindow {
   shell::TextGridView* view_ = nullptr;
   shell::ErrorReport report_;
   shell::GridEditing editing_;
-  bool toolbar_command_ = false;
   bool open_to_calculate_ = false;    // the checked mark of "Open File to Calculate"
   std::uint64_t saved_revision_ = 0;  // the table's revision when it was last saved or loaded
   QString last_dialog_name_;          // RunFileName: what the file dialog returned last

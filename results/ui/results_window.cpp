@@ -178,8 +178,7 @@ QString ResultsWindow::subtitleText() const { return subtitle_->text(); }
 void ResultsWindow::showAppendedRows() { model_->rowsAppended(); }
 
 void ResultsWindow::failed(int failure_number, const QString& details) {
-  report_.set(failure_number, details);
-  if (!toolbar_command_) report_.show(this, failure_number, details);
+  report_.fail(this, failure_number, details);
 }
 
 void ResultsWindow::mnuEditCopy() { editing_.copy(); }
@@ -308,25 +307,23 @@ void ResultsWindow::chooseAndOpenTemplate() {
 }
 
 void ResultsWindow::Toolbar1(int button) {
-  report_.clear();
-  toolbar_command_ = true;
-  switch (button) {
-    case 1: mnuEditCut(); break;
-    case 2: mnuEditCopy(); break;
-    case 3: mnuEditPaste(); break;
-    case 4: mnuEditDelete(); break;
-    case 5: mnuEditSelectAll(); break;
-    case 7: mnuExit(); break;
-    case 9: sendResultsToWorkbook(true); break;
-    case 10: mnuOEF(); break;
-    case 12: mnuAbaout(); break;
-    case 13: chooseAndOpenTemplate(); break;
-    case 14: mnuHelp(); break;
-    case 16: displayPreviousScreen(); break;
-    default: break;
-  }
-  toolbar_command_ = false;
-  report_.report(this);
+  report_.toolbar_command(this, [&] {
+    switch (button) {
+      case 1: mnuEditCut(); break;
+      case 2: mnuEditCopy(); break;
+      case 3: mnuEditPaste(); break;
+      case 4: mnuEditDelete(); break;
+      case 5: mnuEditSelectAll(); break;
+      case 7: mnuExit(); break;
+      case 9: sendResultsToWorkbook(true); break;
+      case 10: mnuOEF(); break;
+      case 12: mnuAbaout(); break;
+      case 13: chooseAndOpenTemplate(); break;
+      case 14: mnuHelp(); break;
+      case 16: displayPreviousScreen(); break;
+      default: break;
+    }
+  });
 }
 
 }  // namespace kolbex::results

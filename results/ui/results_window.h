@@ -100,7 +100,6 @@ class ResultsWindow : public QMainWindow {
   shell::TextGridView* view_ = nullptr;
   shell::ErrorReport report_;
   shell::GridEditing editing_;
-  bool toolbar_command_ = false;
   QLabel* title_ = nullptr;
   QLabel* subtitle_ = nullptr;
   QProgressBar* progress_ = nullptr;

@@ -36,11 +36,28 @@ class ErrorReport {
   // Shows the window's message for a given failure number, if its table has one.
   void show(QWidget* parent, int failure_number, const QString& details = {}) const;
 
+  // A toolbar command: the number cleared when it starts and reported when it ends.
+  template <class Command>
+  void toolbar_command(QWidget* parent, Command&& command) {
+    clear();
+    in_toolbar_command_ = true;
+    command();
+    in_toolbar_command_ = false;
+    report(parent);
+  }
+  // A failure that must be seen: kept as the current one, and shown at once unless a toolbar command
+  // will report it when it ends.
+  void fail(QWidget* parent, int failure_number, const QString& details = {}) {
+    set(failure_number, details);
+    if (!in_toolbar_command_) show(parent, failure_number, details);
+  }
+
  private:
   ReportingWindow window_;
   MessageBox& messages_;
   int failure_ = 0;
   QString details_;
+  bool in_toolbar_command_ = false;
 };
 
 // The details of a failed file operation: the file, and the system's reason for the error number.
