@@ -126,7 +126,20 @@ class DataEntryWindowTest : public QObject {
 
     const QString example = QString::fromStdString(KOLBEX_EXAMPLE);
     w.fake.answers = {example};
+    // While its dialog is shown, Open File has made the editing commands available, not yet those of a
+    // chosen data set.
+    bool dialog_shown = false;
+    w.fake.while_open_dialog = [&] {
+      dialog_shown = true;
+      QVERIFY(enabled(w, {"mnuEditCut", "mnuEditInsertRow", "mnuEditSelectAll"}));
+      QVERIFY(disabled(w, {"mnuSaveAs", "mnuClose", "mnuClear", "mnuDelete"}));
+      QVERIFY(w.window.toolbarButton(3)->isEnabled() && w.window.toolbarButton(7)->isEnabled());
+      QVERIFY(!w.window.startupPanel()->isVisible());
+      QVERIFY(!w.window.view().isVisible());
+    };
     w.click(2);  // Open File
+    w.fake.while_open_dialog = {};
+    QVERIFY(dialog_shown);
     QCOMPARE(w.fake.filters.back(), QStringLiteral("Garnet(*.gsg) |*.gsg"));
     QCOMPARE(w.window.titleText(), QStringLiteral("Data Entry Screen"));
     QVERIFY(enabled(w, data_set_commands));

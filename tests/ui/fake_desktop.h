@@ -17,7 +17,10 @@ class FakeDesktop : public shell::FileDialog,
                     public shell::Clipboard,
                     public shell::DocumentOpener {
  public:
-  QString openFileName(QWidget*, const QString& filter) override { return answer(filter); }
+  QString openFileName(QWidget*, const QString& filter) override {
+    if (while_open_dialog) while_open_dialog();
+    return answer(filter);
+  }
   QString saveFileName(QWidget*, const QString& filter, const QString& suggestion) override {
     suggested << suggestion;
     return answer(filter);
@@ -58,6 +61,7 @@ class FakeDesktop : public shell::FileDialog,
   QString open_fails;  // when set, every hand-off to the desktop fails with this reason
   std::vector<QUrl> opened;
   bool clipboard_fails = false;
+  std::function<void()> while_open_dialog;  // runs while an open dialog is shown
 
  private:
   QString answer(const QString& filter) {
