@@ -63,7 +63,7 @@ void AnalysisTable::clear() {
 }
 
 bool AnalysisTable::insert_row(int row) {
-  if (row < 1 || row >= rows_) return false;
+  if (!can_insert_row(row)) return false;
   shape_changing();
   cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 0)),
                 static_cast<std::size_t>(columns_), std::string());
@@ -72,7 +72,7 @@ bool AnalysisTable::insert_row(int row) {
 }
 
 bool AnalysisTable::remove_row(int row) {
-  if (rows_ <= 2 || row < 1 || row >= rows_) return false;
+  if (!can_remove_row(row)) return false;
   shape_changing();
   const auto first = cells_.begin() + static_cast<std::ptrdiff_t>(index(row, 0));
   cells_.erase(first, first + columns_);

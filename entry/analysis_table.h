@@ -51,9 +51,11 @@ class AnalysisTable : public shell::TextGrid, public engine::CellSource {
   // rows below it down by one; R grows by one. Only an analysis row can be the place. Row numbers are
   // not rewritten.
   bool insert_row(int row);
+  bool can_insert_row(int row) const { return row >= 1 && row < rows_; }
   // Removes analysis row `row` while the table has at least two analysis rows; the rows below move up
   // and R shrinks by one. The current cell and selection end stay inside the table.
   bool remove_row(int row);
+  bool can_remove_row(int row) const { return rows_ > 2 && row >= 1 && row < rows_; }
 
   // A character typed into the table, by its code. Enter (13) and Tab (9) move on: one column to the
   // right, or from the last column to column 0 of the next row (of row 1 after the last row). Backspace

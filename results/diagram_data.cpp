@@ -1,9 +1,9 @@
 #include "results/diagram_data.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
+#include "results/number_format.h"
 #include "shell/file_io.h"
 #include "shell/line_reader.h"
 #include "shell/text_encoding.h"
@@ -20,18 +20,6 @@ std::vector<std::string_view> split(std::string_view line, char separator) {
       start = i + 1;
     }
   return items;
-}
-
-// A value as the files write it: "#,##0.000" or the general form (" .5 ", "-.25 "); empty is nothing.
-std::optional<double> value_of(std::string_view item) {
-  std::string plain;
-  for (char ch : item)
-    if (ch != ' ' && ch != ',') plain += ch;
-  if (plain.empty()) return std::nullopt;
-  double x = 0;
-  const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), x);
-  if (ec != std::errc{} || end != plain.data() + plain.size() || !std::isfinite(x)) return std::nullopt;
-  return x;
 }
 
 }  // namespace
@@ -76,7 +64,7 @@ DiagramData parse_diagram_data(std::string_view text, const DiagramCommand& diag
     const std::vector<std::string_view> items = split(lines[l], '\t');
     const auto item = [&items](int i) {
       return i >= 0 && static_cast<std::size_t>(i) < items.size()
-                 ? value_of(items[static_cast<std::size_t>(i)])
+                 ? formatted_number(items[static_cast<std::size_t>(i)])
                  : std::nullopt;
     };
     const std::array<std::optional<double>, 3> values = {item(at[0]), item(at[1]), item(at[2])};

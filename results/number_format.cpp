@@ -228,4 +228,18 @@ std::string general(double x) {
   return s;
 }
 
+std::optional<double> formatted_number(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  std::string plain;
+  plain.reserve(text.size());
+  for (const char ch : text)
+    if (ch != ',') plain += ch;
+  double x = 0;
+  const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), x);
+  if (plain.empty() || ec != std::errc{} || end != plain.data() + plain.size() || !std::isfinite(x))
+    return std::nullopt;
+  return x;
+}
+
 }  // namespace kolbex::results

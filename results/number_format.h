@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kolbex::results {
 
@@ -30,5 +32,10 @@ void append_diagram_general(std::string& out, double x);
 std::string grouped_fixed(double x, int decimals);
 std::string whole(double x);
 std::string general(double x);
+
+// The number a formatted text spells, as the formats above write it: "." the decimal point, "," between
+// thousands ignored, blanks around it ignored (" .5 " of the diagram files). Nothing for an empty text,
+// any other text or a number that is not finite.
+std::optional<double> formatted_number(std::string_view text);
 
 }  // namespace kolbex::results

@@ -28,20 +28,6 @@ std::string formatted(double x, Format format) {
   return {};
 }
 
-// The number a text spells, read with "." as decimal point and "," between thousands ignored; the
-// format check afterwards decides whether the text really is that number's text.
-std::optional<double> number_in(std::string_view text) {
-  std::string plain;
-  plain.reserve(text.size());
-  for (char ch : text)
-    if (ch != ',') plain += ch;
-  if (plain.empty() || plain.front() == '+') return std::nullopt;
-  double x = 0;
-  const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), x);
-  if (ec != std::errc{} || end != plain.data() + plain.size()) return std::nullopt;
-  return x;
-}
-
 // Excel's column width in characters of the default font for a width in twips (15 twips to the pixel,
 // 7 pixels to the character plus 5 of padding).
 double column_characters(int twips) {
@@ -140,7 +126,7 @@ bool write_workbook(const ResultsTable& table, const std::filesystem::path& file
 
 WorkbookCell workbook_cell(std::string_view text, Format column_format) {
   if (text.empty()) return {};
-  const std::optional<double> x = number_in(text);
+  const std::optional<double> x = formatted_number(text);
   if (x) {
     const Format candidates[] = {column_format, Format::fixed3, Format::fixed2, Format::whole,
                                  Format::general};

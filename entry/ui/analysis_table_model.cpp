@@ -57,7 +57,7 @@ QVariant AnalysisTableModel::headerData(int section, Qt::Orientation orientation
 }
 
 bool AnalysisTableModel::insertTableRow(int row) {
-  if (row < 1 || row >= table_.R()) return false;
+  if (!table_.can_insert_row(row)) return false;
   beginInsertRows({}, row - 1, row - 1);
   table_.insert_row(row);
   known_rows_ = table_.R();
@@ -66,7 +66,7 @@ bool AnalysisTableModel::insertTableRow(int row) {
 }
 
 bool AnalysisTableModel::removeTableRow(int row) {
-  if (table_.R() <= 2 || row < 1 || row >= table_.R()) return false;
+  if (!table_.can_remove_row(row)) return false;
   beginRemoveRows({}, row - 1, row - 1);
   table_.remove_row(row);
   known_rows_ = table_.R();
