@@ -138,15 +138,20 @@ void DiagramFiles::write_rows(const RunContext& analysis) {
   for (std::size_t i = 0; i < files_.size(); ++i) {
     // A file whose creation or an earlier write failed receives nothing more.
     if (!files_[i] || !qualifies(diagram_files[i], analysis)) continue;
-    line_.clear();
-    append_diagram_line(diagram_files[i], analysis, line_);
-    files_[i].write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    append_diagram_line(diagram_files[i], analysis, pending_[i]);
+    if (pending_[i].size() >= write_size) write_pending(i);
   }
+}
+
+void DiagramFiles::write_pending(std::size_t i) {
+  if (files_[i]) files_[i].write(pending_[i].data(), static_cast<std::streamsize>(pending_[i].size()));
+  pending_[i].clear();
 }
 
 std::vector<std::filesystem::path> DiagramFiles::close() {
   std::vector<std::filesystem::path> failed;
   for (std::size_t i = 0; i < files_.size(); ++i) {
+    write_pending(i);
     if (files_[i].is_open()) files_[i].close();
     if (!files_[i]) failed.push_back(folder_ / diagram_files[i].name);
   }

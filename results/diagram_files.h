@@ -54,9 +54,13 @@ class DiagramFiles {
   std::vector<std::filesystem::path> close();
 
  private:
+  // Lines are written in pieces of about this many bytes, not one system call each.
+  static constexpr std::size_t write_size = 1 << 16;
+  void write_pending(std::size_t file);
+
   std::filesystem::path folder_;
   std::array<std::ofstream, diagram_file_count> files_;
-  std::string line_;
+  std::array<std::string, diagram_file_count> pending_;  // lines not yet written
 };
 
 }  // namespace kolbex::results
