@@ -422,21 +422,6 @@ class LineCells : public kolbex::engine::CellSource {
   std::array<std::string_view, kolbex::engine::analysis_column_count> fields_{};
 };
 
-// Imported analyses as analysis rows 1 onwards.
-class ImportedCells : public kolbex::engine::CellSource {
- public:
-  explicit ImportedCells(const kolbex::entry::ImportedAnalyses& analyses) : analyses_(analyses) {}
-  std::string_view cell(int row, int column) const override {
-    if (row < 1 || static_cast<std::size_t>(row) > analyses_.rows.size() || column < 1 ||
-        column >= kolbex::engine::analysis_column_count)
-      return {};
-    return analyses_.rows[static_cast<std::size_t>(row) - 1][static_cast<std::size_t>(column)];
-  }
-
- private:
-  const kolbex::entry::ImportedAnalyses& analyses_;
-};
-
 // One analysis row of its own, rows 1 onwards all the same.
 class RowCells : public kolbex::engine::CellSource {
  public:
@@ -498,8 +483,8 @@ InputRun run(const Input& input, const Arguments& args, ResultsOutput& output) {
       result.read_error = input.path.string() + ": " + result.read_error;
     if (headings) result.import_lines = kolbex::entry::import_summary(input.plan, counts, analyses);
   } else if (input.imported) {
-    const ImportedCells cells(*input.imported);
-    for (std::size_t r = 1; r <= input.imported->rows.size(); ++r) run.add(cells, static_cast<int>(r));
+    for (std::size_t r = 0; r < input.imported->rows.size(); ++r)
+      run.add(RowCells(input.imported->rows[r]), static_cast<int>(r) + 1);
   } else {
     // A data set laid out by capCell (300 analysis rows), or a workbook laid out as the analysis table
     // (as New File leaves it, then the workbook's 101 rows).
