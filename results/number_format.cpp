@@ -99,11 +99,23 @@ bool scaled_integer(double magnitude, int decimals, std::uint64_t& scaled) {
   constexpr double powers[] = {1, 10, 100, 1000};
   if (decimals > 3 || !(magnitude < 1e12)) return false;
   const double y = magnitude * powers[decimals];
-  const double whole = std::floor(y);
-  const double fraction = y - whole;
+  const auto whole = static_cast<std::uint64_t>(y);  // y is at least 0 and below 2^53: this is its floor
+  const double fraction = y - static_cast<double>(whole);
   if (std::fabs(fraction - 0.5) <= y * 0x1p-51 + 0x1p-1000) return false;
-  scaled = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  scaled = whole + (fraction > 0.5 ? 1 : 0);
   return true;
+}
+
+// The last `count` (1 to 3) decimal digits of `value` (below 1000) at p[0], p[1], p[2].
+void put_digits(char* p, unsigned value, int count) {
+  static constexpr char pairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  const unsigned last_two = value % 100;
+  if (count == 3) *p++ = static_cast<char>('0' + value / 100);
+  if (count >= 2) *p++ = pairs[2 * last_two];
+  *p = pairs[2 * last_two + 1];
 }
 
 }  // namespace
@@ -112,17 +124,29 @@ void append_grouped_fixed(std::string& out, double x, int decimals) {
   if (!std::isfinite(x)) return;
   std::uint64_t scaled = 0;
   if (scaled_integer(std::fabs(x), decimals, scaled)) {
-    // Written backwards from the last decimal: the decimals, the point, the grouped integer digits
-    // (at least one) and the sign unless the value rounds to zero.
+    // Written backwards from the last decimal, three digits at a time: the decimals, the point, the
+    // grouped integer digits (at least one) and the sign unless the value rounds to zero.
     char buffer[48];
     char* p = buffer + sizeof buffer;
     const bool zero = scaled == 0;
-    for (int i = 0; i < decimals; ++i, scaled /= 10) *--p = static_cast<char>('0' + scaled % 10);
-    if (decimals > 0) *--p = '.';
-    for (int n = 0; n == 0 || scaled != 0; ++n, scaled /= 10) {
-      if (n != 0 && n % 3 == 0) *--p = ',';
-      *--p = static_cast<char>('0' + scaled % 10);
+    if (decimals > 0) {
+      constexpr std::uint64_t powers[] = {1, 10, 100, 1000};
+      const auto d = static_cast<unsigned>(scaled % powers[decimals]);
+      scaled /= powers[decimals];
+      p -= decimals;
+      put_digits(p, d, decimals);
+      *--p = '.';
     }
+    while (scaled >= 1000) {
+      p -= 3;
+      put_digits(p, static_cast<unsigned>(scaled % 1000), 3);
+      scaled /= 1000;
+      *--p = ',';
+    }
+    const auto top = static_cast<unsigned>(scaled);  // 0 to 999: one to three digits
+    const int count = top >= 100 ? 3 : top >= 10 ? 2 : 1;
+    p -= count;
+    put_digits(p, top, count);
     if (std::signbit(x) && !zero) *--p = '-';
     out.append(p, static_cast<std::size_t>(buffer + sizeof buffer - p));
     return;
