@@ -8,12 +8,16 @@
 
 #include <array>
 #include <cerrno>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "entry/analysis_table.h"
@@ -371,30 +375,93 @@ int parse(int argc, char** argv, Arguments& args) {
   return 0;
 }
 
-// The results file as the runs produce it: the two header rows, then each analysis's row as it is
-// calculated, written out through a buffer of fixed size. With --workbook the rows are also kept.
+// The results file as the runs produce it: the two header rows, then each analysis's row in the order
+// calculated. A second thread formats and writes the rows (through a buffer of fixed size) while the run
+// calculates the next analyses; they meet in a ring of a few working contexts, so memory stays flat.
+// With --workbook the rows are also kept.
 class ResultsOutput {
  public:
   ResultsOutput(std::ostream& out, kolbex::results::ResultsTable* kept) : out_(out), kept_(kept) {
+    for (auto& slot : ring_) slot = std::make_unique<kolbex::results::RunContext>();
     buffer_ = kolbex::results::header_row_numbers() + '\n' + kolbex::results::header_row_headings() + '\n';
+    writer_ = std::thread([this] { write_rows(); });
   }
+  ~ResultsOutput() { finish(); }
+  ResultsOutput(const ResultsOutput&) = delete;
+  ResultsOutput& operator=(const ResultsOutput&) = delete;
+
+  // The next analysis: copied into a free slot of the ring (waiting for one when all are taken).
   void add(const kolbex::results::RunContext& analysis) {
-    kolbex::results::format_results_row(analysis, buffer_);
-    buffer_ += '\n';
-    if (kept_) kept_->append(analysis);
-    if (buffer_.size() >= flush_size) flush();
+    std::size_t slot = 0;
+    {
+      std::unique_lock lock(mutex_);
+      slot_free_.wait(lock, [this] { return filled_ - written_ < ring_size; });
+      slot = filled_ % ring_size;
+    }
+    *ring_[slot] = analysis;  // the writer reads only the slots filled before this one
+    {
+      const std::lock_guard lock(mutex_);
+      ++filled_;
+    }
+    slot_filled_.notify_one();
   }
-  bool flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+
+  // Waits for every row to be written; false when the output failed.
+  bool finish() {
+    if (writer_.joinable()) {
+      {
+        const std::lock_guard lock(mutex_);
+        done_ = true;
+      }
+      slot_filled_.notify_one();
+      writer_.join();
+      flush();
+    }
     return static_cast<bool>(out_);
   }
 
  private:
+  static constexpr std::size_t ring_size = 64;
   static constexpr std::size_t flush_size = 1 << 18;
+
+  void write_rows() {
+    for (;;) {
+      std::size_t from = 0, to = 0;
+      {
+        std::unique_lock lock(mutex_);
+        slot_filled_.wait(lock, [this] { return filled_ > written_ || done_; });
+        if (filled_ == written_) return;  // done, and everything written
+        from = written_;
+        to = filled_;
+      }
+      for (std::size_t i = from; i < to; ++i) {
+        const kolbex::results::RunContext& analysis = *ring_[i % ring_size];
+        kolbex::results::format_results_row(analysis, buffer_);
+        buffer_ += '\n';
+        if (kept_) kept_->append(analysis);
+        if (buffer_.size() >= flush_size) flush();
+      }
+      {
+        const std::lock_guard lock(mutex_);
+        written_ = to;
+      }
+      slot_free_.notify_one();
+    }
+  }
+  void flush() {
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+  }
+
   std::ostream& out_;
   kolbex::results::ResultsTable* kept_;
-  std::string buffer_;
+  std::string buffer_;  // the writer's
+  std::array<std::unique_ptr<kolbex::results::RunContext>, ring_size> ring_;
+  std::mutex mutex_;
+  std::condition_variable slot_filled_, slot_free_;
+  std::size_t filled_ = 0, written_ = 0;  // analyses handed over, and formatted
+  bool done_ = false;
+  std::thread writer_;
 };
 
 // One line of a streamed text as an analysis row: its TAB-separated fields are columns 1 to 64, as pasted
@@ -518,7 +585,7 @@ bool run_all(const Arguments& args, std::ostream& out, kolbex::results::ResultsT
       read_failed = true;
     }
   }
-  return output.flush();
+  return output.finish();
 }
 
 }  // namespace
