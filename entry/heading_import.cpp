@@ -61,22 +61,30 @@ class CsvStream {
   }
 
  private:
+  // The fields of a row go into the strings of the row before, which most likely had as many: a file
+  // of long fields is split without allocating for each.
   static void on_field(void* text, std::size_t length, void* data) {
     auto* s = static_cast<CsvStream*>(data);
-    s->row_.emplace_back(text ? static_cast<const char*>(text) : "", text ? length : 0);
+    const char* bytes = text ? static_cast<const char*>(text) : "";
+    if (!text) length = 0;
+    if (s->fields_ < s->row_.size())
+      s->row_[s->fields_].assign(bytes, length);
+    else
+      s->row_.emplace_back(bytes, length);
+    ++s->fields_;
   }
   static void on_row_end(int, void* data) {
     auto* s = static_cast<CsvStream*>(data);
-    const std::size_t fields = s->row_.size();
-    s->on_row_(s->row_);
-    s->row_.clear();
-    s->row_.reserve(fields);  // the next row most likely has as many
+    s->row_.resize(s->fields_);
+    s->fields_ = 0;
+    s->on_row_(s->row_);  // which may take the strings away
   }
 
   csv_parser parser_{};
   bool ready_ = false;
   RowHandler on_row_;
   std::vector<std::string> row_;
+  std::size_t fields_ = 0;  // of the row being split
 };
 
 char choose_separator(std::string_view text) {
