@@ -59,7 +59,8 @@ class PartParser {
 
   // Empty when the part was read whole; otherwise why not.
   std::optional<std::string> parse(const std::string& xml) {
-    XML_Parser parser = XML_ParserCreateNS("UTF-8", Attributes::namespace_mark);
+    XML_Parser parser =
+        XML_ParserCreateNS(nullptr, Attributes::namespace_mark);  // UTF-8 or UTF-16, as declared
     if (!parser) return "no memory for an XML parser";
     parser_ = parser;
     XML_SetUserData(parser, this);
