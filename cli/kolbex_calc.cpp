@@ -192,21 +192,21 @@ constexpr std::size_t heading_search_rows = 20;
 
 // The first pass over a streamed text: it can be read, no line is too long, and whether it is UTF-8.
 bool check_streamed_text(Input& input, std::string& error) {
-  std::ifstream in(input.path, std::ios::binary);
-  if (!in) {
-    error = input.path.string() + ": the file could not be read";
+  std::ifstream in;
+  if (kolbex::shell::open_for_reading(input.path, in, error) != 0) {
+    error = input.path.string() + ": " + error;
     return false;
   }
-  kolbex::shell::LineReader lines(in);
+  kolbex::shell::LineReader lines(in, 1 << 16, longest_line);
   std::string_view line;
   input.utf8 = true;
   while (lines.next(line)) {
-    if (line.size() > longest_line) {
-      error = input.path.string() + ": a line longer than 16 MiB, not an analysis row";
-      return false;
-    }
     // Line endings never fall inside a UTF-8 sequence, so the file is UTF-8 when every line is.
     if (input.utf8 && !kolbex::shell::is_valid_utf8(line)) input.utf8 = false;
+  }
+  if (lines.overlong()) {
+    error = input.path.string() + ": a line longer than 16 MiB, not an analysis row";
+    return false;
   }
   if (in.bad()) {
     error = input.path.string() + ": the file could not be read";
@@ -515,8 +515,10 @@ InputRun run(const Input& input, const Arguments& args, ResultsOutput& output) {
   kolbex::results::AnalysisRun run(args.options, args.diagrams,
                                    [&output](const kolbex::results::RunContext& a) { output.add(a); });
   if (input.streamed) {
-    std::ifstream in(input.path, std::ios::binary);
-    kolbex::shell::LineReader lines(in);
+    std::ifstream in;
+    if (kolbex::shell::open_for_reading(input.path, in, result.read_error) != 0)
+      result.read_error = input.path.string() + ": " + result.read_error;
+    kolbex::shell::LineReader lines(in, 1 << 16, longest_line);
     LineCells cells;
     std::string converted;
     std::string_view line;
@@ -529,6 +531,8 @@ InputRun run(const Input& input, const Arguments& args, ResultsOutput& output) {
       cells.set(line);
       run.add(cells, row);
     }
+    if (result.read_error.empty() && (in.bad() || lines.overlong()))
+      result.read_error = input.path.string() + ": the file could not be read again as it was";
   } else if (input.delimited) {
     kolbex::entry::AnalysisRow analysis;
     const RowCells cells(analysis);

@@ -13,6 +13,7 @@
 #include <set>
 
 #include "entry/analysis_table.h"
+#include "shell/file_io.h"
 #include "shell/text_encoding.h"
 #include "shell/utf8.h"
 
@@ -550,25 +551,12 @@ namespace {
 constexpr std::size_t piece_size = 1 << 16;
 constexpr std::size_t first_line_limit = 1 << 20;
 
-// Opens a file for one reading; false with the reason.
-bool open_file(const std::filesystem::path& path, std::ifstream& in, std::string& reason) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    reason = "is a folder, not a file";
-    return false;
-  }
-  in.open(path, std::ios::binary);
-  if (in) return true;
-  reason = "the file cannot be read";
-  return false;
-}
-
 // Reads a file in pieces and splits it into rows, each given to `on_row`: the byte order mark dropped,
 // binary bytes refused. `separator` 0 is chosen from the first line, as split_fields does, and set.
 bool read_rows_of(const std::filesystem::path& path, char& separator, const CsvStream::RowHandler& on_row,
                   std::string& reason) {
   std::ifstream in;
-  if (!open_file(path, in, reason)) return false;
+  if (shell::open_for_reading(path, in, reason) != 0) return false;
   std::optional<CsvStream> stream;
   std::string piece;
   std::string buffer(piece_size, '\0');

@@ -28,17 +28,29 @@ bool failed(const std::filesystem::path& path, int error_number, std::string rea
 
 }  // namespace
 
+int open_for_reading(const std::filesystem::path& path, std::ifstream& in, std::string& reason) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) {
+    reason = "is a folder, not a file";
+    return EISDIR;
+  }
+  errno = 0;
+  in.open(path, std::ios::binary);
+  if (in) return 0;
+  const int error_number = errno == 0 ? EIO : errno;
+  reason = std::strerror(error_number);
+  return error_number;
+}
+
 namespace {
 
 // Reads up to `limit` bytes; `stop_at_limit` makes a longer file a success with its start only.
 bool read_bytes(const std::filesystem::path& path, std::size_t limit, bool stop_at_limit, std::string& bytes,
                 bool& whole, std::string& error, int* os_error) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec))
-    return failed(path, EISDIR, "is a folder, not a file", error, os_error);
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return failed(path, errno, "", error, os_error);
+  std::ifstream in;
+  std::string reason;
+  if (const int error_number = open_for_reading(path, in, reason))
+    return failed(path, error_number, reason, error, os_error);
   // Read in pieces up to the limit, so that a device without end (/dev/zero) cannot fill the memory.
   bytes.clear();
   whole = true;

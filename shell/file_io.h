@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,10 @@ namespace kolbex::shell {
 // given, the system's error number (errno) of the failure there. Nothing larger than 256 MiB is read.
 bool read_file_bytes(const std::filesystem::path& path, std::string& bytes, std::string& error,
                      int* os_error = nullptr);
+// Opens a file for reading in pieces. 0 when open; otherwise the system's error number (EISDIR for a
+// folder), with the reason in `reason`.
+int open_for_reading(const std::filesystem::path& path, std::ifstream& in, std::string& reason);
+
 // The first `length` bytes of a file, or all of it when it is shorter (`whole` tells which); the same
 // failures as above.
 bool read_file_start(const std::filesystem::path& path, std::size_t length, std::string& bytes, bool& whole,

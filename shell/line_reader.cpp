@@ -27,7 +27,8 @@ bool next_line(std::string_view text, std::size_t& start, std::string_view& line
   return true;
 }
 
-LineReader::LineReader(std::istream& in, std::size_t buffer_size) : in_(in), buffer_(buffer_size, '\0') {}
+LineReader::LineReader(std::istream& in, std::size_t buffer_size, std::size_t longest_line)
+    : in_(in), buffer_(buffer_size, '\0'), longest_line_(longest_line) {}
 
 bool LineReader::fill() {
   if (at_end_) return false;
@@ -45,9 +46,13 @@ bool LineReader::fill() {
 }
 
 bool LineReader::next(std::string_view& line) {
-  for (;;) {
+  while (!overlong_) {
     const std::string_view unread(buffer_.data() + begin_, end_ - begin_);
     const std::size_t ending = line_ending(unread, 0);
+    if ((ending == std::string_view::npos ? unread.size() : ending) > longest_line_) {
+      overlong_ = true;
+      break;
+    }
     // A line is complete at its ending, except a CR at the end of the bytes read so far, which may be the
     // first half of a CR LF; and at the end of the stream.
     const bool complete =
@@ -62,6 +67,7 @@ bool LineReader::next(std::string_view& line) {
       if (begin_ == end_) return false;
     }
   }
+  return false;
 }
 
 }  // namespace kolbex::shell

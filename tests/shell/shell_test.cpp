@@ -96,6 +96,16 @@ TEST(LineRule, TextAndStreamGiveTheSameLines) {
       EXPECT_EQ(streamed, c.lines) << c.text << " through a buffer of " << buffer;
     }
   }
+  // A line longer than the reader takes ends the reading, however much more the stream holds: the
+  // buffer never grows past it.
+  std::istringstream in("short\n" + std::string(100, 'x') + "\nafter\n");
+  LineReader reader(in, 8, 50);
+  std::string_view line;
+  ASSERT_TRUE(reader.next(line));
+  EXPECT_EQ(line, "short");
+  EXPECT_FALSE(reader.next(line));
+  EXPECT_TRUE(reader.overlong());
+  EXPECT_FALSE(reader.next(line));
 }
 
 }  // namespace
