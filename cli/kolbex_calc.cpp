@@ -186,9 +186,8 @@ bool writable_file(const fs::path& path, std::string& why) {
 
 // A line longer than this is not an analysis row: the file is refused before anything is written.
 constexpr std::size_t longest_line = std::size_t{16} * 1024 * 1024;
-// How much of a tab-separated text is read to look for a heading row in its first 20 rows.
+// How much of a tab-separated text is read to look for a heading row in its first rows.
 constexpr std::size_t heading_search_bytes = 1 << 16;
-constexpr std::size_t heading_search_rows = 20;
 
 // The first pass over a streamed text: it can be read, no line is too long, and whether it is UTF-8.
 bool check_streamed_text(Input& input, std::string& error) {
@@ -229,7 +228,7 @@ bool start_has_no_heading_row(const fs::path& path, bool& settled, std::string& 
   char separator = 0;
   std::string reason;
   if (!kolbex::entry::split_fields(start, '\t', rows, separator, reason)) return true;
-  if (!whole && rows.size() < heading_search_rows) return true;
+  if (!whole && rows.size() < kolbex::entry::heading_search_rows) return true;
   settled = !kolbex::entry::has_heading_row(rows) && !kolbex::entry::has_element_heading_row(rows);
   return true;
 }
@@ -364,9 +363,9 @@ int parse(int argc, char** argv, Arguments& args) {
   if (!usable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
   if (!args.plots.empty()) {
     std::error_code ec;
-    if (!fs::exists(drawing_program(), ec))
-      return fail("--plots " + args.plots.string() + ": this kolbex-calc cannot draw: " +
-                  drawing_program().string() + " is missing (built without Qt)");
+    if (const fs::path drawer = drawing_program(); !fs::exists(drawer, ec))
+      return fail("--plots " + args.plots.string() + ": this kolbex-calc cannot draw: " + drawer.string() +
+                  " is missing (built without Qt)");
     if (!usable_folder(args.plots, why)) return fail("--plots " + args.plots.string() + ": " + why);
   }
   if (!make_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);

@@ -20,7 +20,6 @@
 namespace kolbex::entry {
 namespace {
 
-constexpr std::size_t heading_search_rows = 20;
 constexpr int oxides_for_a_heading_row = 3;
 // FeO per Fe2O3: two FeO of 71.8444 g/mol in one Fe2O3 of 159.6882 g/mol.
 constexpr double feo_per_fe2o3 = 2 * 71.8444 / 159.6882;

@@ -23,6 +23,9 @@ class AnalysisTable;
 
 using FieldRows = std::vector<std::vector<std::string>>;
 
+// How many of a file's first rows are searched for its heading row.
+inline constexpr std::size_t heading_search_rows = 20;
+
 // Splits delimited text (UTF-8 with or without a byte order mark, otherwise Windows-1252) into rows of
 // UTF-8 fields. `separator` 0 chooses the one of ',', ';' and TAB that the first line uses most. False
 // with the reason when the text cannot be split (an unterminated quote, binary bytes).

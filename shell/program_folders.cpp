@@ -19,18 +19,21 @@ bool same_folder(const fs::path& a, const fs::path& b) {
   return fs::equivalent(a, b, ec) && !ec;
 }
 
+// A file beside the program when it is there, otherwise in ../<installed>/kolbex relative to it.
+fs::path beside_or_installed(const fs::path& program_folder, const char* installed, const fs::path& name) {
+  std::error_code ec;
+  if (fs::exists(program_folder / name, ec)) return program_folder / name;
+  return (program_folder / ".." / installed / "kolbex" / name).lexically_normal();
+}
+
 }  // namespace
 
 fs::path resource_path(const fs::path& program_folder, const fs::path& name) {
-  std::error_code ec;
-  if (fs::exists(program_folder / name, ec)) return program_folder / name;
-  return (program_folder / ".." / "share" / "kolbex" / name).lexically_normal();
+  return beside_or_installed(program_folder, "share", name);
 }
 
 fs::path helper_path(const fs::path& program_folder, const fs::path& name) {
-  std::error_code ec;
-  if (fs::exists(program_folder / name, ec)) return program_folder / name;
-  return (program_folder / ".." / "libexec" / "kolbex" / name).lexically_normal();
+  return beside_or_installed(program_folder, "libexec", name);
 }
 
 fs::path running_program_folder() {
