@@ -160,6 +160,9 @@ constexpr std::array<std::string_view, species_count> species_names = {
     "yafsoanite",
 };
 
+// Every name is there: a table one short would end in an empty one.
+static_assert(!species_names.back().empty() && !group_names.back().empty());
+
 // The groups by their names alone, for the rules below.
 constexpr Group henritermierite = Group::henritermierite, bitikleite = Group::bitikleite,
                 schorlomite = Group::schorlomite, garnet = Group::garnet, berzeliite = Group::berzeliite,
