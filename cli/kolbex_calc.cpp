@@ -103,6 +103,7 @@ struct Arguments {
   fs::path results;   // empty: standard output
   fs::path workbook;  // empty: none
   fs::path plots;     // empty: no diagrams drawn
+  fs::path drawer;    // kolbex-draw, which draws them (with --plots only)
   fs::path diagrams = ".";
   bool no_headings = false;  // read every text input in the fixed layout
   std::vector<Input> inputs;
@@ -291,14 +292,10 @@ int read_input(Input& input, bool no_headings) {
   return 0;
 }
 
-// The diagrams are drawn by kolbex-draw, which alone loads the toolkit.
-fs::path drawing_program() {
-  return kolbex::shell::helper_path(kolbex::shell::running_program_folder(), "kolbex-draw");
-}
-
-// Draws the diagrams of the last run's data files into the --plots folder; the helper says what failed.
+// Draws the diagrams of the last run's data files into the --plots folder with kolbex-draw, which alone
+// loads the toolkit; the helper says what failed.
 bool draw(const Arguments& args) {
-  std::string program = drawing_program().string(), data = args.diagrams.string(), out = args.plots.string();
+  std::string program = args.drawer.string(), data = args.diagrams.string(), out = args.plots.string();
   char* argv[] = {program.data(), data.data(), out.data(), nullptr};
   pid_t pid = 0;
   if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
@@ -363,9 +360,10 @@ int parse(int argc, char** argv, Arguments& args) {
   if (!usable_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
   if (!args.plots.empty()) {
     std::error_code ec;
-    if (const fs::path drawer = drawing_program(); !fs::exists(drawer, ec))
-      return fail("--plots " + args.plots.string() + ": this kolbex-calc cannot draw: " + drawer.string() +
-                  " is missing (built without Qt)");
+    args.drawer = kolbex::shell::helper_path(kolbex::shell::running_program_folder(), "kolbex-draw");
+    if (!fs::exists(args.drawer, ec))
+      return fail("--plots " + args.plots.string() + ": this kolbex-calc cannot draw: " +
+                  args.drawer.string() + " is missing (built without Qt)");
     if (!usable_folder(args.plots, why)) return fail("--plots " + args.plots.string() + ": " + why);
   }
   if (!make_folder(args.diagrams, why)) return fail("--diagrams " + args.diagrams.string() + ": " + why);
