@@ -5,12 +5,15 @@
 #include <string_view>
 
 #include "results/run_context.h"
+#include "tests/support/calibration_columns.h"
 #include "thermometry/garnet_biotite.h"
 #include "thermometry/garnet_clinopyroxene.h"
 #include "thermometry/garnet_orthopyroxene.h"
 
 namespace kolbex::results {
 namespace {
+
+using test::column_of;
 
 // The worked examples of PET (E. Dachs, "PET: Petrological Elementary Tools for Mathematica",
 // Computers & Geosciences 24 (1998) 219-235; update 30 (2004) 173-182). Version 7.0 of PET computes
@@ -49,14 +52,6 @@ Formula formula_of(const Oxides& w, double oxygens, double cations = 0) {
     x.Fe3 = std::min(std::max(2 * oxygens * (1 - f), 0.0), x.Fe);
   }
   return x;
-}
-
-template <class Pair>
-int column_of(const thermometry::CalibrationTable<Pair>& table, std::string_view code) {
-  for (const auto& c : table)
-    if (c.code == code) return c.column;
-  ADD_FAILURE() << code;
-  return 0;
 }
 
 // The garnet goes the whole way from its oxides, through the formula recalculation and the naming

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "results/results_columns.h"
+#include "tests/support/calibration_columns.h"
 #include "thermometry/garnet_biotite.h"
 #include "thermometry/garnet_clinopyroxene.h"
 #include "thermometry/garnet_orthopyroxene.h"
@@ -15,6 +16,7 @@ namespace kolbex::thermometry {
 namespace {
 
 namespace cation = engine::cation;
+using test::column_of;
 
 constexpr engine::SpeciesName almandine{engine::Group::garnet, engine::Species::almandine};
 
@@ -45,14 +47,6 @@ ExchangeThermometry estimate(const engine::AnalysisRecord& r, Garnet g, RunOptio
   ExchangeThermometry t;
   estimate_temperatures(r, formula_of(g), name, o, t);
   return t;
-}
-
-template <class Pair>
-int column_of(const CalibrationTable<Pair>& table, std::string_view code) {
-  for (const Calibration<Pair>& c : table)
-    if (c.code == code) return c.column;
-  ADD_FAILURE() << code;
-  return 0;
 }
 
 // Same Mg/Fe in garnet and partner gives lnK = 0: the calibrations reduce to their constants.
