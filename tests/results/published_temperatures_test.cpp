@@ -37,7 +37,7 @@ struct Formula {
 };
 
 Formula formula_of(const Oxides& w, double oxygens, double cations = 0) {
-  // IUPAC 2013 atomic weights: O 15.9994, Si 28.0855, Al 26.9815, Ti 47.867, Mg 24.305, Fe 55.845,
+  // Atomic weights: O 15.9994, Si 28.0855, Al 26.9815, Ti 47.867, Mg 24.305, Fe 55.845,
   // Mn 54.938, Ca 40.078, Na 22.9898, K 39.0983.
   const double SiO2 = w.SiO2 / 60.0843, Al2O3 = w.Al2O3 / 101.9613, TiO2 = w.TiO2 / 79.8658;
   const double MgO = w.MgO / 40.3044, FeO = w.FeO / 71.8444, MnO = w.MnO / 70.9374;
@@ -74,10 +74,10 @@ RunContext pet_pairs(double kbar) {
 
 // PET's temperatures for the calibrations it shares with Kolbex. PET subtracts 273.15 from kelvin,
 // Kolbex 273, so Kolbex reads 0.15 higher. What remains is how the two round the published constants:
-// PET takes Thompson's 2740 K as 2739.646 K (Kolbex 0.10 higher) and writes Ferry & Spear's eq. 7 as
-// 12454 cal and 4.662 cal/K over 3R (Kolbex 0.06 lower); the atomic weights add a few thousandths. A
-// wrong term moves a temperature by degrees. Thompson's and Ferry & Spear's pressure terms are those of
-// the entered-pressure option.
+// PET has 2739.646 K for Thompson's constant where Kolbex has 2740 K (Kolbex 0.10 higher) and writes Ferry &
+// Spear's eq. 7 as 12454 cal and 4.662 cal/K over 3R (Kolbex 0.06 lower); the atomic weights add a few
+// thousandths. A wrong term moves a temperature by degrees. Thompson's and Ferry & Spear's pressure terms are
+// those of the entered-pressure option.
 TEST(PublishedTemperatures, PetWorkedExamplesFromTheOxides) {
   using thermometry::garnet_biotite, thermometry::garnet_clinopyroxene, thermometry::garnet_orthopyroxene;
   enum Pair { biotite, clinopyroxene, orthopyroxene };
